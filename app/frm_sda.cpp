@@ -1,0 +1,48 @@
+#include "app/frm_sda.h"
+
+#include "app/splash_target.h"
+#include "forms/application.h"
+#include "forms/designs/frm_sda_design.h"
+#include "magnifier/frm_vistak.h"
+#include "magnifier/magnifier_state.h"
+
+FrmSDA& frmSDA() {
+    static FrmSDA form;
+    return form;
+}
+
+FrmSDA::FrmSDA()
+    : Form(designs::frmSDA),
+      Picture1(*this, designs::Picture1),
+      Label1(*this, designs::Label1, &Picture1),
+      TimerSDA(*this, designs::TimerSDAInterval, true, [this] { TimerSDA_Timer(); }) {}
+
+void FrmSDA::Form_Load() {
+    FirstTickSeen = false;
+    const PointerTarget centre = SplashPointerTarget(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                                     forms::LogicalPixelsPerInch());
+    SetCursorPos(centre.x, centre.y);
+    forms::YieldMessages();
+    TimerSDA.SetEnabled(true);
+}
+
+void FrmSDA::TimerSDA_Timer() {
+    if (FirstTickSeen) {
+        ChiudiFormSDA();
+    } else {
+        FirstTickSeen = true;
+    }
+}
+
+void FrmSDA::Form_Click() { ChiudiFormSDA(); }
+
+void FrmSDA::ChiudiFormSDA() {
+    TimerSDA.SetEnabled(false);
+    if (!Exiting) {
+        // The lens is loaded before the splash goes, so some window of the program is always loaded.
+        frmVistak().Load();
+        Unload();
+    } else {
+        forms::EndNow();
+    }
+}

@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "app/main.h"
+#include "forms/application.h"
+#include "forms/error_report.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    forms::Guarded(Main);
+    forms::RunMessageLoop();
+    return 0;
+}

@@ -1,0 +1,24 @@
+# The forms layer on Win32, and the program built on it.
+set(VISTAK_FORMS_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/application.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/error_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/popup_menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/retained_image.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/single_instance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../forms/timer.cpp
+)
+set(VISTAK_PROGRAM_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/../app/end_program.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../app/frm_sda.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../app/main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../magnifier/capture_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../magnifier/frm_origine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../magnifier/frm_vistak.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../magnifier/magnifier_state.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../magnifier/zoom_tick.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../settings/close_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../settings/frm_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../tray/tray_icon.cpp
+)

@@ -1,0 +1,72 @@
+#include "forms/application.h"
+
+#include <windows.h>
+
+#include "forms/form.h"
+
+namespace forms {
+
+namespace {
+
+// Returns false when the loop must stop (WM_QUIT, which is put back for the outer loop).
+bool DispatchOne(const MSG& message) {
+    if (message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return false;
+    }
+    if (!Form::TranslateDialogKey(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
+
+}  // namespace
+
+void YieldMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!DispatchOne(message)) return;
+    }
+}
+
+void RunMessageLoop() {
+    MSG message;
+    while (Form::LoadedCount() > 0 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchOne(message);
+    }
+}
+
+void EndNow() { ExitProcess(0); }
+
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    return folder;
+}
+
+char DecimalSeparator() {
+    char separator[4] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2) return '.';
+    return separator[0];
+}
+
+int LogicalPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+int TwipsToPixels(int twips) { return MulDiv(twips, LogicalPixelsPerInch(), 1440); }
+
+}  // namespace forms

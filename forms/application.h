@@ -1,0 +1,26 @@
+#pragma once
+// Program-wide services: the message loop, yield, the process end and a few
+// facts about the machine the handlers ask for.
+#include <string>
+
+namespace forms {
+
+// Dispatches every message waiting for this thread, then returns.
+void YieldMessages();
+
+// Runs the message loop until no form is loaded any more.
+void RunMessageLoop();
+
+// Ends the process at once: no unload handler runs.
+[[noreturn]] void EndNow();
+
+// The folder of the executable, without a trailing separator except at a drive root.
+std::wstring ProgramFolder();
+
+// The decimal separator of the user's locale, in the ANSI code page.
+char DecimalSeparator();
+
+int LogicalPixelsPerInch();
+int TwipsToPixels(int twips);
+
+}  // namespace forms

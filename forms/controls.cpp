@@ -1,0 +1,158 @@
+#include "forms/controls.h"
+
+#include <cmath>
+
+#include "forms/application.h"
+#include "forms/error_report.h"
+#include "forms/form.h"
+#include "forms/run_time_error.h"
+
+namespace forms {
+
+COLORREF ResolveColour(ColourRef colour) {
+    if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFFu));
+    return static_cast<COLORREF>(colour);
+}
+
+HFONT CreateDesignFont(const FontDesign& font) {
+    const int height = -static_cast<int>(std::lround(font.points * LogicalPixelsPerInch() / 72.0));
+    return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face);
+}
+
+RECT PixelsOf(const Placement& place) {
+    const int left = TwipsToPixels(place.left);
+    const int top = TwipsToPixels(place.top);
+    return RECT{left, top, left + TwipsToPixels(place.width), top + TwipsToPixels(place.height)};
+}
+
+Control::Control(Form& form, Control* container) : form_(form), container_(container) { form.Attach(this); }
+
+HWND Control::CreateChild(const char* className, const char* caption, DWORD style, const Placement& place,
+                          HWND parent, int id) const {
+    const RECT area = PixelsOf(place);
+    return CreateWindowExA(0, className, caption, WS_CHILD | WS_VISIBLE | style, area.left, area.top,
+                           area.right - area.left, area.bottom - area.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+void Control::Create(HWND formWindow, int id) {
+    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, id);
+    if (!window_) throw RunTimeError(7, "Out of memory");
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (const FontDesign* font = Font()) {
+        font_.Reset(CreateDesignFont(*font));
+        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    }
+}
+
+void Control::Destroy() {
+    if (window_) DestroyWindow(window_);
+    window_ = nullptr;
+    font_.Reset();
+}
+
+void Control::SetFocus() {
+    HWND top = window_ ? GetAncestor(window_, GA_ROOT) : nullptr;
+    if (!top || !IsWindowVisible(top) || !IsWindowEnabled(top)) {
+        throw RunTimeError(5, "Invalid procedure call or argument");
+    }
+    ::SetFocus(window_);
+}
+
+LRESULT Control::ColourStatic(HDC dc, HWND child, HBRUSH containerBrush) {
+    auto label = dynamic_cast<const Label*>(reinterpret_cast<Control*>(GetWindowLongPtrW(child, GWLP_USERDATA)));
+    return label ? label->Colour(dc, containerBrush) : 0;
+}
+
+Label::Label(Form& form, const LabelDesign& design, Control* container) : Control(form, container), design_(design) {}
+
+HWND Label::CreateWindowIn(HWND parent, int id) {
+    if (design_.background != kNoColour) background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
+    return CreateChild("STATIC", design_.caption, design_.align == TextAlign::Centre ? SS_CENTER : SS_LEFT,
+                       design_.place, parent, id);
+}
+
+void Label::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+
+LRESULT Label::Colour(HDC dc, HBRUSH containerBrush) const {
+    SetTextColor(dc, design_.foreground == kNoColour ? GetSysColor(COLOR_BTNTEXT) : ResolveColour(design_.foreground));
+    if (!background_) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(containerBrush);
+    }
+    SetBkColor(dc, ResolveColour(design_.background));
+    return reinterpret_cast<LRESULT>(background_.Get());
+}
+
+Button::Button(Form& form, const ButtonDesign& design, std::function<void()> onClick)
+    : Control(form, nullptr), design_(design), onClick_(std::move(onClick)) {}
+
+HWND Button::CreateWindowIn(HWND parent, int id) {
+    return CreateChild("BUTTON", design_.caption, BS_PUSHBUTTON | WS_TABSTOP, design_.place, parent, id);
+}
+
+void Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED) Guarded(onClick_);
+}
+
+TextBox::TextBox(Form& form, const Placement& place, const FontDesign& font,
+                 std::function<void(int keyCode, int shift)> onKeyDown)
+    : Control(form, nullptr), place_(place), font_(font), onKeyDown_(std::move(onKeyDown)) {}
+
+HWND TextBox::CreateWindowIn(HWND parent, int id) {
+    HWND window = CreateChild("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, place_, parent, id);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Control*>(this)));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBox::SubclassProc)));
+    return window;
+}
+
+LRESULT CALLBACK TextBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto box = static_cast<TextBox*>(reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+    const WNDPROC original = box->original_;
+    if (message == WM_KEYDOWN) {
+        const int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        const int keyCode = static_cast<int>(wParam);
+        Guarded([box, keyCode, shift] { box->onKeyDown_(keyCode, shift); });
+    }
+    return CallWindowProcW(original, window, message, wParam, lParam);
+}
+
+PictureBox::PictureBox(Form& form, const BoxDesign& design) : Control(form, nullptr), design_(design) {}
+
+HWND PictureBox::CreateWindowIn(HWND parent, int id) {
+    static const bool registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &PictureBox::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = L"VistakPictureBox";
+        return RegisterClassW(&windowClass) != 0;
+    }();
+    (void)registered;
+    background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
+    return CreateChild("VistakPictureBox", "", 0, design_.place, parent, id);
+}
+
+LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto box = static_cast<PictureBox*>(reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+    if (box) {
+        if (message == WM_ERASEBKGND) {
+            RECT client;
+            GetClientRect(window, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, box->background_.Get());
+            return 1;
+        }
+        if (message == WM_CTLCOLORSTATIC) {
+            if (LRESULT brush = ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                                             box->background_.Get())) {
+                return brush;
+            }
+        }
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace forms

@@ -1,0 +1,103 @@
+#pragma once
+// The controls the forms use: labels, push buttons, a text box that reports
+// its key-downs, and a picture box that holds labels.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "forms/design.h"
+#include "forms/handles.h"
+
+namespace forms {
+
+class Form;
+
+class Control {
+public:
+    // Controls are created on load in the order they are declared, which is their tab order.
+    Control(Form& form, Control* container);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND Handle() const { return window_; }
+    void SetFocus();
+
+    // Called by the form.
+    void Create(HWND formWindow, int id);
+    void Destroy();
+    virtual void OnCommand(WORD /*code*/) {}
+    // WM_CTLCOLORSTATIC for a child of this control's window; 0 when the child is not ours.
+    static LRESULT ColourStatic(HDC dc, HWND child, HBRUSH containerBrush);
+
+protected:
+    virtual HWND CreateWindowIn(HWND parent, int id) = 0;
+    virtual const FontDesign* Font() const { return nullptr; }
+    HWND CreateChild(const char* className, const char* caption, DWORD style, const Placement& place, HWND parent,
+                     int id) const;
+    Form& form_;
+
+private:
+    Control* container_;
+    HWND window_ = nullptr;
+    OwnedFont font_;
+};
+
+class Label : public Control {
+public:
+    Label(Form& form, const LabelDesign& design, Control* container = nullptr);
+    void SetCaption(const std::string& caption);
+    LRESULT Colour(HDC dc, HBRUSH containerBrush) const;
+
+private:
+    HWND CreateWindowIn(HWND parent, int id) override;
+    const FontDesign* Font() const override { return &design_.font; }
+    const LabelDesign& design_;
+    OwnedBrush background_;
+};
+
+class Button : public Control {
+public:
+    Button(Form& form, const ButtonDesign& design, std::function<void()> onClick);
+    void OnCommand(WORD code) override;
+
+private:
+    HWND CreateWindowIn(HWND parent, int id) override;
+    const FontDesign* Font() const override { return &design_.font; }
+    const ButtonDesign& design_;
+    std::function<void()> onClick_;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Form& form, const Placement& place, const FontDesign& font,
+            std::function<void(int keyCode, int shift)> onKeyDown);
+
+private:
+    HWND CreateWindowIn(HWND parent, int id) override;
+    const FontDesign* Font() const override { return &font_; }
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const Placement& place_;
+    const FontDesign& font_;
+    std::function<void(int, int)> onKeyDown_;
+    WNDPROC original_ = nullptr;
+};
+
+class PictureBox : public Control {
+public:
+    PictureBox(Form& form, const BoxDesign& design);
+
+private:
+    HWND CreateWindowIn(HWND parent, int id) override;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const BoxDesign& design_;
+    OwnedBrush background_;
+};
+
+// A colour reference resolved to the RGB value it stands for now.
+COLORREF ResolveColour(ColourRef colour);
+HFONT CreateDesignFont(const FontDesign& font);
+RECT PixelsOf(const Placement& place);
+
+}  // namespace forms

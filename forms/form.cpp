@@ -1,0 +1,291 @@
+#include "forms/form.h"
+
+#include <algorithm>
+
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/error_report.h"
+#include "forms/retained_image.h"
+#include "forms/run_time_error.h"
+#include "forms/timer.h"
+
+namespace forms {
+
+namespace {
+
+std::vector<Form*>& LoadedForms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+// The form that was last active among the program's own forms: activation
+// coming back from another application is not a new activation of the form.
+Form* lastActive = nullptr;
+
+// Forms are owned by this hidden window, so that none of them has a taskbar button.
+HWND ApplicationWindow() {
+    static OwnedWindow window = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"VistakApplication";
+        RegisterClassW(&windowClass);
+        return OwnedWindow(CreateWindowExW(0, windowClass.lpszClassName, L"Vistak", WS_POPUP, 0, 0, 0, 0,
+                                           nullptr, nullptr, windowClass.hInstance, nullptr));
+    }();
+    return window.Get();
+}
+
+Form* FindLoaded(HWND window) {
+    for (Form* form : LoadedForms()) {
+        if (form->IsLoaded() && form->Handle() == window) return form;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Form::Form(const FormDesign& design) : design_(design) {}
+
+Form::~Form() = default;
+
+int Form::LoadedCount() { return static_cast<int>(LoadedForms().size()); }
+
+bool Form::TranslateDialogKey(const MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    Form* form = FindLoaded(root);
+    return form && form->UsesDialogKeys() && IsDialogMessageW(root, const_cast<MSG*>(&message));
+}
+
+HWND Form::Handle() {
+    Load();
+    return window_;
+}
+
+bool Form::IsVisible() const { return window_ && IsWindowVisible(window_); }
+
+RetainedImage& Form::Image() {
+    Load();
+    if (!image_) throw RunTimeError(481, "Invalid picture");
+    return *image_;
+}
+
+void Form::Load() {
+    if (window_) return;
+    CreateWindowFromDesign();
+    LoadedForms().push_back(this);
+    int id = 1;
+    for (Control* control : controls_) control->Create(window_, id++);
+    for (Timer* timer : timers_) timer->Start(window_);
+    Form_Load();
+}
+
+void Form::CreateWindowFromDesign() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    if (!GetClassInfoW(instance, design_.className, &windowClass)) {
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = design_.className;
+        RegisterClassW(&windowClass);
+    }
+    background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
+    if (design_.icon) {
+        icon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(design_.icon), IMAGE_ICON, 32, 32, 0)));
+    }
+    if (design_.backgroundPicture) {
+        picture_.Reset(static_cast<HBITMAP>(
+            LoadImageW(instance, MAKEINTRESOURCEW(design_.backgroundPicture), IMAGE_BITMAP, 0, 0, 0)));
+    }
+
+    const DWORD style = WS_CLIPCHILDREN | (design_.border == Border::None ? WS_POPUP : (WS_POPUP | WS_CAPTION));
+    const DWORD exStyle = design_.border == Border::None ? 0 : WS_EX_DLGMODALFRAME;
+    RECT frame{0, 0, TwipsToPixels(design_.clientWidth), TwipsToPixels(design_.clientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    int x = TwipsToPixels(design_.left) + frame.left;
+    int y = TwipsToPixels(design_.top) + frame.top;
+    if (design_.startPosition == StartPosition::CentreScreen) {
+        x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    }
+    window_ = CreateWindowExW(exStyle, design_.className, nullptr, style, x, y, width, height, ApplicationWindow(),
+                              nullptr, instance, this);
+    if (!window_) throw RunTimeError(7, "Out of memory");
+    SetWindowTextA(window_, design_.caption);
+    if (icon_) {
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
+    }
+    if (design_.retainedImage) {
+        // Big enough for any size the window is given on this screen.
+        const int imageWidth = std::max<int>(GetSystemMetrics(SM_CXSCREEN), TwipsToPixels(design_.clientWidth));
+        const int imageHeight = std::max<int>(GetSystemMetrics(SM_CYSCREEN), TwipsToPixels(design_.clientHeight));
+        image_ = std::make_unique<RetainedImage>(imageWidth, imageHeight, ResolveColour(design_.background));
+    }
+}
+
+void Form::Show() {
+    Load();
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetActiveWindow(window_);
+}
+
+void Form::MakeVisible() {
+    Load();
+    ShowWindow(window_, SW_SHOWNA);
+}
+
+void Form::Unload() {
+    if (!window_ || unloading_) return;
+    unloading_ = true;
+    Form_Unload();
+    for (Timer* timer : timers_) timer->Stop();
+    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) (*control)->Destroy();
+    HWND window = std::exchange(window_, nullptr);
+    auto& loaded = LoadedForms();
+    loaded.erase(std::remove(loaded.begin(), loaded.end(), this), loaded.end());
+    if (lastActive == this) lastActive = nullptr;
+    savedFocus_ = nullptr;
+    DestroyWindow(window);
+    image_.reset();
+    picture_.Reset();
+    icon_.Reset();
+    background_.Reset();
+    unloading_ = false;
+}
+
+void Form::SetLeft(int twips) {
+    RECT frame;
+    GetWindowRect(Handle(), &frame);
+    SetWindowPos(window_, nullptr, TwipsToPixels(twips), frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetTop(int twips) {
+    RECT frame;
+    GetWindowRect(Handle(), &frame);
+    SetWindowPos(window_, nullptr, frame.left, TwipsToPixels(twips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Refresh() {
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Form::PaintBackground(HDC dc) {
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, background_.Get());
+    if (!picture_) return;
+    BITMAP info{};
+    GetObjectW(picture_.Get(), sizeof info, &info);
+    OwnedDc source(CreateCompatibleDC(dc));
+    Selection selected(source.Get(), picture_.Get());
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+}
+
+void Form::FocusFirstControl() {
+    for (Control* control : controls_) {
+        HWND child = control->Handle();
+        if (child && (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) &&
+            IsWindowEnabled(child)) {
+            ::SetFocus(child);
+            return;
+        }
+    }
+}
+
+void Form::Activated() {
+    if (savedFocus_ && IsWindow(savedFocus_)) {
+        ::SetFocus(savedFocus_);
+    } else {
+        FocusFirstControl();
+    }
+    if (lastActive == this) return;
+    lastActive = this;
+    Guarded([this] { Form_Activate(); });
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form || form->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
+    return form->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        if (!image_) PaintBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        if (image_) {
+            const RECT& area = paint.rcPaint;
+            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left,
+                   area.top, SRCCOPY);
+        }
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        if (LRESULT brush = Control::ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                                                  background_.Get())) {
+            return brush;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        clickArmed_ = true;
+        return 0;
+    case WM_LBUTTONUP:
+        if (std::exchange(clickArmed_, false)) Guarded([this] { Form_Click(); });
+        return 0;
+    case WM_MOUSEMOVE: {
+        const float x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
+        const float y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
+        Guarded([this, x, y] { Form_MouseMove(x, y); });
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus)) savedFocus_ = focus;
+        } else {
+            Activated();
+        }
+        return 0;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->Fire(wParam)) return 0;
+        }
+        break;
+    case WM_COMMAND:
+        if (lParam) {
+            for (Control* control : controls_) {
+                if (control->Handle() == reinterpret_cast<HWND>(lParam)) {
+                    control->OnCommand(HIWORD(wParam));
+                    return 0;
+                }
+            }
+        }
+        break;
+    case WM_INITMENUPOPUP:
+        Guarded([this, wParam] { OnMenuPopup(reinterpret_cast<HMENU>(wParam)); });
+        return 0;
+    case WM_CLOSE:
+        Guarded([this] { Unload(); });
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace forms

@@ -1,0 +1,90 @@
+#pragma once
+// A form: one window built from its design, loaded on demand, with the
+// controls and timers that are declared as its members. Each form of the
+// program is a single shared instance; its window lives from Load to Unload.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "forms/design.h"
+#include "forms/handles.h"
+
+namespace forms {
+
+class Control;
+class Timer;
+class RetainedImage;
+
+class Form {
+public:
+    explicit Form(const FormDesign& design);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window (hidden) and its controls, then runs Form_Load.
+    void Load();
+    // Loads the form if needed, shows it and brings it to the front.
+    void Show();
+    // Makes the window visible without activating it.
+    void MakeVisible();
+    // Runs Form_Unload, then destroys the timers, the controls and the window.
+    void Unload();
+
+    bool IsLoaded() const { return window_ != nullptr; }
+    bool IsVisible() const;
+    HWND Handle();  // loads the form first
+    HICON Icon() const { return icon_.Get(); }
+
+    // The outer window's position, in twips.
+    void SetLeft(int twips);
+    void SetTop(int twips);
+
+    // The off-screen image of the client area (forms with a retained image).
+    RetainedImage& Image();
+
+    // Paints the retained image (or the background) on the screen soon.
+    void Refresh();
+
+    static int LoadedCount();
+    // Tab and the other dialog keys for forms that move the focus between controls.
+    static bool TranslateDialogKey(const MSG& message);
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Click() {}
+    virtual void Form_MouseMove(float /*x*/, float /*y*/) {}
+    // A pop-up menu of this form is about to show its items.
+    virtual void OnMenuPopup(HMENU /*menu*/) {}
+    virtual bool UsesDialogKeys() const { return false; }
+
+private:
+    friend class Control;
+    friend class Timer;
+    void Attach(Control* control) { controls_.push_back(control); }
+    void Attach(Timer* timer) { timers_.push_back(timer); }
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateWindowFromDesign();
+    void PaintBackground(HDC dc);
+    void Activated();
+    void FocusFirstControl();
+
+    const FormDesign& design_;
+    HWND window_ = nullptr;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    OwnedBrush background_;
+    OwnedIcon icon_;
+    OwnedBitmap picture_;
+    std::unique_ptr<RetainedImage> image_;
+    HWND savedFocus_ = nullptr;
+    bool clickArmed_ = false;
+    bool unloading_ = false;
+};
+
+}  // namespace forms

@@ -1,0 +1,71 @@
+#pragma once
+// Small owners for Win32 handles: each handle the program creates is released
+// on every path out of its scope.
+#include <windows.h>
+
+#include <utility>
+
+namespace forms {
+
+template <typename Handle, typename Release>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(Handle handle) : handle_(handle) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+    Owned& operator=(Owned&& other) noexcept {
+        if (this != &other) Reset(std::exchange(other.handle_, Handle{}));
+        return *this;
+    }
+    ~Owned() { Reset(); }
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Handle{}; }
+    void Reset(Handle handle = Handle{}) {
+        if (handle_ != Handle{}) Release{}(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_{};
+};
+
+struct DeleteDc { void operator()(HDC h) const { DeleteDC(h); } };
+struct DeleteGdiObject { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
+struct DestroyIconHandle { void operator()(HICON h) const { DestroyIcon(h); } };
+struct DestroyMenuHandle { void operator()(HMENU h) const { DestroyMenu(h); } };
+struct DestroyWindowHandle { void operator()(HWND h) const { DestroyWindow(h); } };
+struct CloseKernelHandle { void operator()(HANDLE h) const { CloseHandle(h); } };
+
+using OwnedDc = Owned<HDC, DeleteDc>;
+using OwnedBitmap = Owned<HBITMAP, DeleteGdiObject>;
+using OwnedFont = Owned<HFONT, DeleteGdiObject>;
+using OwnedBrush = Owned<HBRUSH, DeleteGdiObject>;
+using OwnedIcon = Owned<HICON, DestroyIconHandle>;
+using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
+using OwnedWindow = Owned<HWND, DestroyWindowHandle>;
+
+// CreateFile and CreateMutex disagree on the empty value; both are kept as "no handle".
+struct CloseFileHandle {
+    void operator()(HANDLE h) const {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+};
+using OwnedKernelHandle = Owned<HANDLE, CloseFileHandle>;
+
+// Keeps a GDI object selected into a DC for a scope and restores the previous one.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+    ~Selection() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace forms

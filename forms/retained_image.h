@@ -1,0 +1,56 @@
+#pragma once
+// A form's retained image: an off-screen bitmap of its client area that all
+// drawing goes into and that the window repaints from. It can be cleared to
+// the form's background and picture, and copied to become the form's picture.
+#include <windows.h>
+
+#include "forms/handles.h"
+
+namespace forms {
+
+// A bitmap selected into a memory DC for as long as the surface lives.
+class MemorySurface {
+public:
+    MemorySurface(int width, int height);
+    MemorySurface(const MemorySurface&) = delete;
+    MemorySurface& operator=(const MemorySurface&) = delete;
+    ~MemorySurface();
+    HDC Dc() const { return dc_.Get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    int width_, height_;
+    OwnedDc dc_;
+    OwnedBitmap bitmap_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+class RetainedImage {
+public:
+    RetainedImage(int width, int height, COLORREF background);
+
+    HDC Dc() const { return image_.Dc(); }
+    int Width() const { return image_.Width(); }
+    int Height() const { return image_.Height(); }
+
+    // Back to the background colour, with the picture drawn from the top-left corner.
+    void Clear();
+    // The picture becomes a copy of the image as it stands.
+    void CopyToPicture();
+    // The picture's DC, or null while the form has no picture.
+    HDC PictureDc() const { return hasPicture_ ? picture_.Dc() : nullptr; }
+
+private:
+    MemorySurface image_;
+    MemorySurface picture_;
+    OwnedBrush background_;
+    bool hasPicture_ = false;
+};
+
+// Draws a rectangle of a picture onto a form's retained image, replicating pixels.
+// Sizes come with their fractions and are rounded to whole pixels here.
+void StretchDraw(RetainedImage& target, double left, double top, double width, double height,
+                 HDC picture, double sourceLeft, double sourceTop, double sourceWidth, double sourceHeight);
+
+}  // namespace forms

@@ -1,0 +1,10 @@
+#pragma once
+// Tells whether another copy of the program is running. The claim is a named
+// mutex held for the life of the process, so a copy that crashed or was killed
+// releases it with its process.
+namespace forms {
+
+// True when this process is the only copy; it then keeps the claim until it ends.
+bool ClaimSingleInstance();
+
+}  // namespace forms

@@ -1,0 +1,32 @@
+#include "magnifier/capture_screen.h"
+
+#include "forms/application.h"
+#include "forms/retained_image.h"
+#include "magnifier/frm_origine.h"
+#include "magnifier/frm_vistak.h"
+#include "magnifier/int32_conversion.h"
+#include "magnifier/magnifier_state.h"
+
+namespace {
+
+template <typename Statement>
+void SkipOnError(Statement&& statement) {
+    try {
+        statement();
+    } catch (...) {
+        // The capture reports nothing: the lens shows whatever the picture holds.
+    }
+}
+
+}  // namespace
+
+void CaptureScreen(double width, double height, double left, double top) {
+    SkipOnError([] { frmOrigine().Image().Clear(); });
+    SkipOnError([&] {
+        BitBlt(frmOrigine().Image().Dc(), 0, 0, ToInt32(width), ToInt32(height), ScreenDC.Get(), ToInt32(left),
+               ToInt32(top), SRCCOPY);
+    });
+    SkipOnError([] { frmOrigine().Image().CopyToPicture(); });
+    forms::YieldMessages();
+    SkipOnError([] { frmVistak().txtGetKey.SetFocus(); });
+}

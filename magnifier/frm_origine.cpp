@@ -1,0 +1,10 @@
+#include "magnifier/frm_origine.h"
+
+#include "forms/designs/frm_origine_design.h"
+
+FrmOrigine::FrmOrigine() : Form(designs::frmOrigine) {}
+
+FrmOrigine& frmOrigine() {
+    static FrmOrigine form;
+    return form;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The hidden capture surface: the screen area of each tick is copied into its
+// retained image, which then becomes its picture.
+#include "forms/form.h"
+
+class FrmOrigine : public forms::Form {
+public:
+    FrmOrigine();
+};
+
+FrmOrigine& frmOrigine();

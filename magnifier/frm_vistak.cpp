@@ -1,0 +1,53 @@
+#include "magnifier/frm_vistak.h"
+
+#include "forms/application.h"
+#include "magnifier/int32_conversion.h"
+#include "settings/frm_settings.h"
+#include "tray/tray_icon.h"
+
+namespace {
+
+constexpr int TrayRightButtonDown = WM_RBUTTONDOWN;
+constexpr int KeyF5 = VK_F5;
+
+}  // namespace
+
+FrmVistak& frmVistak() {
+    static FrmVistak form;
+    return form;
+}
+
+FrmVistak::FrmVistak()
+    : Form(designs::frmVistak),
+      txtGetKey(*this, designs::txtGetKey, designs::frmVistakFont,
+                [this](int keyCode, int shift) { txtGetKey_KeyDown(keyCode, shift); }),
+      ZoomTimer(*this, designs::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
+      mPopupSys(designs::mPopupSys, {designs::mSettings}) {}
+
+void FrmVistak::Form_Load() {
+    AddTrayIcon(*this);
+    ZoomTimer.SetEnabled(true);
+}
+
+// The tray icon reports here as a mouse move whose X is the mouse message over the icon.
+void FrmVistak::Form_MouseMove(float x, float /*y*/) {
+    if (ToInt32(x) != TrayRightButtonDown) return;
+    mPopupSys.Popup(*this);
+    forms::YieldMessages();
+}
+
+void FrmVistak::OnMenuPopup(HMENU menu) {
+    if (mPopupSys.Is(menu)) mPopupSys_Click();
+}
+
+void FrmVistak::mPopupSys_Click() { frmSettings().Show(); }
+
+// Shift is not looked at: Shift+F5 and Ctrl+F5 act as F5.
+void FrmVistak::txtGetKey_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == KeyF5) frmSettings().Show();
+}
+
+void FrmVistak::Form_Unload() {
+    RemoveTrayIcon();
+    forms::YieldMessages();
+}

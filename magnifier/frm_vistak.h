@@ -1,0 +1,28 @@
+#pragma once
+// The lens window: follows the pointer, owns the tray icon and its pop-up
+// menu, and holds the keyboard sink through which F5 opens the settings.
+#include "forms/controls.h"
+#include "forms/designs/frm_vistak_design.h"
+#include "forms/form.h"
+#include "forms/popup_menu.h"
+#include "forms/timer.h"
+
+class FrmVistak : public forms::Form {
+public:
+    FrmVistak();
+
+    forms::TextBox txtGetKey;
+    forms::Timer ZoomTimer;
+    forms::PopupMenu mPopupSys;
+
+private:
+    void Form_Load() override;
+    void Form_MouseMove(float x, float y) override;
+    void Form_Unload() override;
+    void OnMenuPopup(HMENU menu) override;
+    void mPopupSys_Click();
+    void txtGetKey_KeyDown(int keyCode, int shift);
+    void ZoomTimer_Timer();
+};
+
+FrmVistak& frmVistak();

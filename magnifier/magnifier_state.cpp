@@ -1,0 +1,10 @@
+#include "magnifier/magnifier_state.h"
+
+double ZoomFactor = 0;
+std::int32_t HorzRes = 0;
+std::int32_t VertRes = 0;
+double ScreenWidth = 0;
+double ScreenHeight = 0;
+forms::OwnedDc ScreenDC;
+DEVMODEA DisplayDevMode{};
+bool Exiting = false;

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds Vistak.exe and starts it under Wine on the current display
+# (with no display, on a private 1024x768 Xvfb, leaving a screenshot in build/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+source scripts/wine-env.sh
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake --build build/win32 --target Vistak
+exe=build/win32/Vistak.exe
+if [ "$wine_build" != "$PWD/build/win32" ]; then
+  cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
+  cmake --build "$wine_build" --target Vistak
+  exe="$wine_build/Vistak.exe"
+  echo "This kernel cannot run 32-bit Wine; running the 64-bit build of the same sources." >&2
+fi
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb 1024x768
+  trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+  prepare_prefix "$PWD/build/wineprefix-run"
+  exec python3 scripts/screenshot.py "$exe" build
+fi
+prepare_prefix "${WINEPREFIX:-$HOME/.wine}"
+exec "$WINE" "$exe"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the host and the Windows builds and runs every test: host unit tests
+# (also under AddressSanitizer and UndefinedBehaviorSanitizer), then the
+# Windows unit and end-to-end tests under Wine on a private Xvfb display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+source scripts/wine-env.sh
+
+jobs=$(nproc)
+logs=build/test-logs
+mkdir -p "$logs"
+
+cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/host -j "$jobs"
+cmake -S . -B build/host-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAK_SANITIZE=ON >/dev/null
+cmake --build build/host-sanitize -j "$jobs"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake --build build/win32 -j "$jobs"
+if [ "$wine_build" != build/win32 ] && [ "$wine_build" != "$PWD/build/win32" ]; then
+  cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
+  cmake --build "$wine_build" -j "$jobs"
+fi
+
+status=0
+ctest --test-dir build/host --output-on-failure -j "$jobs" | tee "$logs/host.log" || status=1
+ctest --test-dir build/host-sanitize --output-on-failure -j "$jobs" | tee "$logs/sanitize.log" || status=1
+
+start_xvfb 1024x768
+trap 'kill "$xvfb_pid" 2>/dev/null; WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null || true' EXIT
+prepare_prefix "$PWD/build/wineprefix"
+ctest --test-dir "$wine_build" --output-on-failure | tee "$logs/wine.log" || status=1
+
+passed=0 failed=0
+for log in "$logs"/host.log "$logs"/sanitize.log "$logs"/wine.log; do
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.*tests passed, ([0-9]+) tests failed.*/\1/' <<<"$line")
+  [ -n "$line" ] || { total=0; bad=1; status=1; }
+  passed=$((passed + total - bad)); failed=$((failed + bad))
+done
+echo "all: $passed passed, $failed failed"
+exit $status

@@ -1,0 +1,34 @@
+#include "settings/close_settings.h"
+
+#include <windows.h>
+
+#include "forms/application.h"
+#include "forms/handles.h"
+#include "magnifier/frm_vistak.h"
+#include "magnifier/magnifier_state.h"
+#include "settings/frm_settings.h"
+#include "settings/settings_file.h"
+
+void CloseSettings() {
+    SaveSettings();
+    ResumeZoom();
+    frmSettings().Unload();
+}
+
+// The file is never read back. A folder that cannot be written loses only the
+// file: the chosen factor still applies.
+void SaveSettings() {
+    const std::wstring path = SettingsFilePath(forms::ProgramFolder());
+    ZoomFactor = ZoomToSave(ZoomFactor);
+    forms::OwnedKernelHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) return;
+    const std::string line = SettingsFileLine(ZoomFactor, forms::DecimalSeparator());
+    DWORD written = 0;
+    WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+void ResumeZoom() {
+    frmVistak().ZoomTimer.SetEnabled(true);
+    frmVistak().MakeVisible();
+}

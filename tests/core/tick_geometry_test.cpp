@@ -1,0 +1,117 @@
+#include "magnifier/tick_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+struct Rect {
+    std::int32_t x, y, width, height;
+};
+
+void ExpectRect(const PixelRect& actual, const Rect& expected, const char* what) {
+    EXPECT_EQ(actual.x, expected.x) << what << " x";
+    EXPECT_EQ(actual.y, expected.y) << what << " y";
+    EXPECT_EQ(actual.width, expected.width) << what << " width";
+    EXPECT_EQ(actual.height, expected.height) << what << " height";
+}
+
+// One tick per row: held lens position, the SetWindowPos and BitBlt rectangles
+// after rounding, and the held sizes of the stretch-draw.
+struct WorkedExample {
+    double W, H, Z;
+    std::int32_t pointerX, pointerY;
+    double lensLeft, lensTop;
+    Rect window;
+    Rect copy;  // x, y, width, height
+    double sourceWidth, sourceHeight, lensWidth, lensHeight;
+};
+
+const WorkedExample kWorkedExamples[] = {
+    {1024, 768, 2.5, 512, 384, 352, 403.2, {352, 403, 512, 96}, {448, 365, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 0, 0, 0, 76.8, {0, 77, 512, 96}, {0, 0, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 1023, 767, 863, 623, {863, 623, 512, 96}, {959, 748, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 1023, 5, 863, 76.8, {863, 77, 512, 96}, {959, 0, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 512, 652, 352, 671.2, {352, 671, 512, 96}, {448, 633, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 512, 653, 352, 509, {352, 509, 512, 96}, {448, 634, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 512, 19, 352, 76.8, {352, 77, 512, 96}, {448, 0, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 512, 20, 352, 39.2, {352, 39, 512, 96}, {448, 1, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 161, 300, 1, 319.2, {1, 319, 512, 96}, {97, 281, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 2.5, 159, 300, 0, 319.2, {0, 319, 512, 96}, {95, 281, 205, 38}, 204.8, 38.4, 512, 96},
+    {1024, 768, 8, 512, 384, 0, 403.2, {0, 403, 1024, 307}, {448, 365, 128, 38}, 128, 38.4, 1024, 307.2},
+    {1024, 768, 8, 1023, 767, 511, 306.2, {511, 306, 1024, 307}, {959, 748, 128, 38}, 128, 38.4, 1024, 307.2},
+    {1024, 768, 1.5, 512, 384, 416, 403.2, {416, 403, 307, 58}, {448, 365, 205, 38}, 204.8, 38.4, 307.2, 57.6},
+    {1920, 1080, 2.5, 960, 540, 800, 567, {800, 567, 960, 135}, {896, 513, 384, 54}, 384, 54, 960, 135},
+    {1920, 1080, 2.5, 1919, 1079, 1759, 876.5, {1759, 876, 960, 135}, {1855, 1052, 384, 54}, 384, 54, 960, 135},
+    {1920, 1080, 1.5, 1919, 1079, 1823, 957.5, {1823, 958, 576, 81}, {1855, 1052, 384, 54}, 384, 54, 576, 81},
+};
+
+TEST(TickGeometry, WorkedExamples) {
+    for (const auto& e : kWorkedExamples) {
+        SCOPED_TRACE(testing::Message() << e.W << "x" << e.H << " Z=" << e.Z << " pointer " << e.pointerX
+                                        << "," << e.pointerY);
+        const TickGeometry g = ComputeTickGeometry(e.W, e.H, e.Z, e.pointerX, e.pointerY);
+        EXPECT_DOUBLE_EQ(g.LensLeft, e.lensLeft);
+        EXPECT_DOUBLE_EQ(g.LensTop, e.lensTop);
+        ExpectRect(LensWindowRect(g), e.window, "window");
+        ExpectRect(CaptureRect(g), e.copy, "copy");
+        EXPECT_DOUBLE_EQ(g.SourceWidth, e.sourceWidth);
+        EXPECT_DOUBLE_EQ(g.SourceHeight, e.sourceHeight);
+        EXPECT_DOUBLE_EQ(g.LensWidth, e.lensWidth);
+        EXPECT_DOUBLE_EQ(g.LensHeight, e.lensHeight);
+    }
+}
+
+TEST(TickGeometry, LensLeftEdgeIsClampedAtZero) {
+    const struct {
+        std::int32_t pointerX;
+        std::int32_t lensLeft;
+    } cases[] = {{0, 0}, {100, 0}, {160, 0}, {161, 1}, {162, 2}};
+    for (const auto& c : cases) {
+        const TickGeometry g = ComputeTickGeometry(1024, 768, 2.5, c.pointerX, 300);
+        EXPECT_EQ(LensWindowRect(g).x, c.lensLeft) << "pointer x " << c.pointerX;
+    }
+}
+
+TEST(TickGeometry, SourceLeftEdgeIsZeroUpToPointerX64) {
+    for (std::int32_t x = -10; x <= 64; ++x)
+        EXPECT_EQ(ComputeTickGeometry(1024, 768, 2.5, x, 300).SourceX, 0) << "pointer x " << x;
+    EXPECT_EQ(ComputeTickGeometry(1024, 768, 2.5, 65, 300).SourceX, 1);
+}
+
+TEST(TickGeometry, NothingLimitsTheRightEdge) {
+    const TickGeometry g = ComputeTickGeometry(1024, 768, 2.5, 1023, 300);
+    const PixelRect lens = LensWindowRect(g);
+    const PixelRect source = CaptureRect(g);
+    EXPECT_EQ(lens.x + lens.width, 1375);
+    EXPECT_EQ(source.x + source.width, 1164);
+}
+
+TEST(TickGeometry, PointerBelowTheScreenPlacesLensAsAtBottomButSourceAtRealY) {
+    const TickGeometry below = ComputeTickGeometry(1024, 768, 2.5, 512, 900);
+    const TickGeometry atBottom = ComputeTickGeometry(1024, 768, 2.5, 512, 768);
+    EXPECT_EQ(below.CursorY, 768);
+    EXPECT_EQ(below.LensTop, atBottom.LensTop);
+    EXPECT_DOUBLE_EQ(below.SourceY, 900 - 19.2);
+    EXPECT_EQ(CaptureRect(below).y, 881);
+}
+
+// On 1280 x 800 at Z = 2.5 every value is exact: lens height 100, source
+// height 40, OffsetY 20, so the boundaries of both placement rules are hit exactly.
+TEST(TickGeometry, PlacementBoundariesOnExactValues) {
+    const struct {
+        std::int32_t pointerY;
+        double lensTop;
+        const char* rule;
+    } cases[] = {
+        {20, 80, "top equal to the source height is pushed down"},
+        {21, 41, "top just above the source height stays"},
+        {680, 700, "bottom edge exactly on the screen edge stays below"},
+        {681, 531, "bottom edge past the screen edge goes above the pointer"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ComputeTickGeometry(1280, 800, 2.5, 640, c.pointerY).LensTop, c.lensTop) << c.rule;
+}
+
+}  // namespace

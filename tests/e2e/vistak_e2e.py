@@ -1,0 +1,155 @@
+"""Drives the real Vistak.exe under Wine on a private Xvfb display, as a user would.
+
+Environment: VISTAK_EXE (the exe to run), WINE (wine or wine64 loader),
+E2E_WINEPREFIX (a prefix of the tests' own; created on first use).
+"""
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+WINE = os.environ.get("WINE", "wine")
+EXE = os.environ.get("VISTAK_EXE", "")
+PREFIX = os.environ.get("E2E_WINEPREFIX", os.path.join(tempfile.gettempdir(), "vistak-e2e-prefix"))
+
+
+def poll(condition, timeout=10.0, interval=0.05, what="condition"):
+    """Returns the first truthy value of condition() within timeout, else fails."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout}s waiting for {what}")
+        time.sleep(interval)
+
+
+class Display:
+    """A private Xvfb of a given size, with the Wine prefix's server bound to it."""
+
+    def __init__(self, width=1024, height=768):
+        self.width, self.height = width, height
+        self.xvfb = None
+        self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.processes = []
+
+    def __enter__(self):
+        for n in range(150, 250):
+            if os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
+                continue
+            self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", f"{self.width}x{self.height}x24",
+                                          "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.env["DISPLAY"] = f":{n}"
+            try:
+                poll(lambda: self.run(["xdpyinfo"], check=False).returncode == 0 or self.xvfb.poll() is not None,
+                     timeout=10, what="Xvfb")
+            except AssertionError:
+                pass
+            if self.xvfb.poll() is None:
+                break
+        # Wine's desktop process belongs to one display: start the prefix's server afresh on this one.
+        self.run(["wineserver", "-k"], check=False)
+        self.run(["wineserver", "-w"], check=False)
+        if not os.path.exists(os.path.join(PREFIX, "system.reg")):
+            self.run([WINE, "wineboot", "-i"], check=False, timeout=300)
+            self.run(["wineserver", "-w"], check=False, timeout=300)
+        return self
+
+    def __exit__(self, *exc):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait(timeout=10)
+        self.run(["wineserver", "-k"], check=False)
+        self.run(["wineserver", "-w"], check=False, timeout=30)
+        if self.xvfb:
+            self.xvfb.send_signal(signal.SIGTERM)
+            self.xvfb.wait(timeout=10)
+
+    def run(self, args, check=True, timeout=30, **kw):
+        return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True, **kw)
+
+    def start(self, args, cwd=None, env=None):
+        process = subprocess.Popen(args, env=dict(self.env, **(env or {})), cwd=cwd,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def start_vistak(self, exe=None, env=None):
+        """Starts a copy of Vistak.exe (by default a private copy of VISTAK_EXE in folder)."""
+        return self.start([WINE, exe or EXE], env=env)
+
+    # --- what the user sees -------------------------------------------------------
+
+    def windows(self, pid=None, name=None):
+        """Viewable top-level X windows: list of (id, x, y, width, height, name)."""
+        tree = self.run(["xwininfo", "-root", "-children"]).stdout
+        found = []
+        for line in tree.splitlines():
+            line = line.strip()
+            if not line.startswith("0x"):
+                continue
+            wid = line.split()[0]
+            info = self.run(["xwininfo", "-id", wid], check=False).stdout
+            if "IsViewable" not in info:
+                continue
+            title = line.split('"')[1] if '"' in line else ""
+            if name is not None and title != name:
+                continue
+            if pid is not None:
+                prop = self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout
+                if str(pid) not in prop.split():
+                    continue
+            geometry = {}
+            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
+                for row in info.splitlines():
+                    if row.strip().startswith(key + ":"):
+                        geometry[key] = int(row.split(":")[1])
+            found.append((wid, geometry["Absolute upper-left X"], geometry["Absolute upper-left Y"],
+                          geometry["Width"], geometry["Height"], title))
+        return found
+
+    def pointer(self):
+        out = self.run(["xdotool", "getmouselocation", "--shell"]).stdout
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def pixels(self, x, y, width, height):
+        """The screen's RGB pixels of a rectangle: rows of (r, g, b) tuples."""
+        raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
+                              "rgb:-"], env=self.env, check=True, capture_output=True, timeout=30).stdout
+        return [[tuple(raw[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
+                for row in range(height)]
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=30)
+
+    # --- what the user does -------------------------------------------------------
+
+    def xdotool(self, *args):
+        return self.run(["xdotool", *map(str, args)])
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", x, y, "click", button)
+
+
+class VistakTestCase(unittest.TestCase):
+    """Skips nothing: a missing exe is a failure."""
+
+    def setUp(self):
+        self.assertTrue(EXE and os.path.exists(EXE), f"VISTAK_EXE not found: {EXE!r}")
+        self.folder = tempfile.mkdtemp(prefix="vistak-e2e-")
+        self.exe = os.path.join(self.folder, "Vistak.exe")
+        shutil.copy(EXE, self.exe)
+        self.addCleanup(shutil.rmtree, self.folder, True)
+
+    def settings_file(self):
+        path = os.path.join(self.folder, "Vistak.txt")
+        return open(path, "rb").read() if os.path.exists(path) else None

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/run_time_error.h"
+#include "test_form.h"
+
+TEST(FormLifecycle, FirstReferenceLoadsOnceAndUnloadDestroysTheWindow) {
+    TestForm form;
+    EXPECT_FALSE(form.IsLoaded());
+    HWND window = form.Handle();
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(form.loads, 1);
+    EXPECT_FALSE(IsWindowVisible(window)) << "loading must not show the form";
+    form.Load();
+    EXPECT_EQ(form.loads, 1);
+
+    const int loadedBefore = forms::Form::LoadedCount();
+    form.Unload();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(forms::Form::LoadedCount(), loadedBefore - 1);
+
+    form.Handle();
+    EXPECT_EQ(form.loads, 2) << "a reference after unload creates the form afresh";
+    form.Unload();
+}
+
+TEST(FormLifecycle, SystemCloseUnloadsTheForm) {
+    TestForm form;
+    HWND window = form.Handle();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    forms::YieldMessages();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST(FormLifecycle, YieldRunsTheHandlersOfWaitingMessages) {
+    TestForm form;
+    HWND window = form.Handle();
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(form.clicks, 0);
+    forms::YieldMessages();
+    EXPECT_EQ(form.clicks, 1);
+    form.Unload();
+}
+
+TEST(FormLifecycle, ActivationFiresOnceUntilAnotherFormOfTheProgramWasActive) {
+    TestForm first, second;
+    first.Show();
+    PumpFor(100);
+    EXPECT_EQ(first.activations, 1);
+    first.Show();
+    PumpFor(100);
+    EXPECT_EQ(first.activations, 1) << "showing an active form again is no new activation";
+    second.Show();
+    PumpFor(100);
+    first.Show();
+    PumpFor(100);
+    EXPECT_EQ(first.activations, 2);
+    first.Unload();
+    second.Unload();
+}
+
+namespace {
+
+const forms::Placement kBoxPlace{0, 0, 300, 300};
+const forms::FontDesign kFont{"Arial", 8};
+
+class FormWithTextBox : public forms::Form {
+public:
+    FormWithTextBox() : Form(kTestDesign), box(*this, kBoxPlace, kFont, [this](int key, int) { keys.push_back(key); }) {}
+    forms::TextBox box;
+    std::vector<int> keys;
+};
+
+}  // namespace
+
+TEST(FormControls, FocusOnAHiddenFormIsAnErrorAndKeyDownsReachTheHandler) {
+    FormWithTextBox form;
+    form.Load();
+    try {
+        form.box.SetFocus();
+        FAIL() << "focus on a hidden form must fail";
+    } catch (const forms::RunTimeError& error) {
+        EXPECT_EQ(error.Number(), 5);
+    }
+    form.Show();
+    PumpFor(50);
+    form.box.SetFocus();
+    EXPECT_EQ(GetFocus(), form.box.Handle());
+    SendMessageW(form.box.Handle(), WM_KEYDOWN, VK_F5, 0);
+    EXPECT_EQ(form.keys, std::vector<int>{VK_F5});
+    form.Unload();
+    EXPECT_EQ(form.box.Handle(), nullptr);
+}

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "forms/application.h"
+#include "forms/retained_image.h"
+#include "test_form.h"
+
+namespace {
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+    forms::OwnedBrush brush(CreateSolidBrush(colour));
+    const RECT area{left, top, right, bottom};
+    FillRect(dc, &area, brush.Get());
+}
+
+}  // namespace
+
+TEST(RetainedImage, DrawingPersistsAcrossRepaints) {
+    TestForm form;
+    form.Show();
+    Fill(form.Image().Dc(), 0, 0, 40, 40, RGB(255, 0, 0));
+    form.Refresh();
+    PumpFor(100);
+    RECT frame;
+    GetWindowRect(form.Handle(), &frame);
+    EXPECT_EQ(ScreenPixel(frame.left + 10, frame.top + 10), RGB(255, 0, 0));
+
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpFor(100);
+    EXPECT_EQ(ScreenPixel(frame.left + 10, frame.top + 10), RGB(255, 0, 0));
+    form.Unload();
+}
+
+TEST(RetainedImage, ClearShowsTheBackgroundThenThePicture) {
+    forms::RetainedImage image(50, 50, RGB(0, 0, 0));
+    EXPECT_EQ(image.PictureDc(), nullptr);
+    Fill(image.Dc(), 0, 0, 10, 10, RGB(0, 255, 0));
+    image.Clear();
+    EXPECT_EQ(GetPixel(image.Dc(), 5, 5), RGB(0, 0, 0)) << "no picture yet: clear gives the background";
+
+    Fill(image.Dc(), 0, 0, 10, 10, RGB(0, 255, 0));
+    image.CopyToPicture();
+    Fill(image.Dc(), 0, 0, 50, 50, RGB(0, 0, 255));
+    image.Clear();
+    EXPECT_EQ(GetPixel(image.Dc(), 5, 5), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(image.Dc(), 30, 30), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(image.PictureDc(), 5, 5), RGB(0, 255, 0));
+}
+
+TEST(RetainedImage, StretchDrawReplicatesPixels) {
+    forms::RetainedImage source(8, 8, RGB(0, 0, 0));
+    Fill(source.Dc(), 0, 0, 2, 2, RGB(255, 255, 255));
+    source.CopyToPicture();
+    forms::RetainedImage target(40, 40, RGB(9, 9, 9));
+    forms::StretchDraw(target, 0, 0, 16, 16, source.PictureDc(), 0, 0, 4, 4);
+    EXPECT_EQ(GetPixel(target.Dc(), 7, 7), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(target.Dc(), 8, 8), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(target.Dc(), 15, 15), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(target.Dc(), 16, 16), RGB(9, 9, 9));
+}

@@ -1,0 +1,46 @@
+#include "tray/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "forms/application.h"
+
+TrayIconRecord TrayIconData{};
+
+namespace {
+
+// The shell's first NOTIFYICONDATAA layout, filled from the record. In a
+// 32-bit program these are exactly the record's 88 bytes.
+NOTIFYICONDATAA ShellRecord(const TrayIconRecord& record) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record.hWnd));
+    data.uID = record.uID;
+    data.uFlags = record.uFlags;
+    data.uCallbackMessage = record.uCallbackMessage;
+    data.hIcon = reinterpret_cast<HICON>(static_cast<UINT_PTR>(record.hIcon));
+    std::memcpy(data.szTip, record.szTip.data(), std::min(record.szTip.size(), sizeof data.szTip));
+    return data;
+}
+
+// Window and icon handles carry 32 significant bits on every Windows.
+std::uint32_t HandleBits(const void* handle) {
+    return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(handle));
+}
+
+}  // namespace
+
+void AddTrayIcon(forms::Form& frm) {
+    TrayIconData = MakeTrayIconRecord(HandleBits(frm.Handle()), HandleBits(frm.Icon()));
+    NOTIFYICONDATAA data = ShellRecord(TrayIconData);
+    Shell_NotifyIconA(NIM_ADD, &data);
+    forms::YieldMessages();
+}
+
+void RemoveTrayIcon() {
+    NOTIFYICONDATAA data = ShellRecord(TrayIconData);
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    forms::YieldMessages();
+}
