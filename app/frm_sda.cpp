@@ -12,10 +12,10 @@ FrmSDA& frmSDA() {
 }
 
 FrmSDA::FrmSDA()
-    : Form(designs::frmSDA),
-      Picture1(*this, designs::Picture1),
-      Label1(*this, designs::Label1, &Picture1),
-      TimerSDA(*this, designs::TimerSDAInterval, true, [this] { TimerSDA_Timer(); }) {}
+    : Form(designs::sda::frmSDA),
+      Picture1(*this, designs::sda::Picture1),
+      Label1(*this, designs::sda::Label1, &Picture1),
+      TimerSDA(*this, designs::sda::TimerSDAInterval, true, [this] { TimerSDA_Timer(); }) {}
 
 void FrmSDA::Form_Load() {
     FirstTickSeen = false;

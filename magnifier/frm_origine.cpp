@@ -2,7 +2,7 @@
 
 #include "forms/designs/frm_origine_design.h"
 
-FrmOrigine::FrmOrigine() : Form(designs::frmOrigine) {}
+FrmOrigine::FrmOrigine() : Form(designs::origine::frmOrigine) {}
 
 FrmOrigine& frmOrigine() {
     static FrmOrigine form;

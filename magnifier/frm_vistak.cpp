@@ -18,11 +18,11 @@ FrmVistak& frmVistak() {
 }
 
 FrmVistak::FrmVistak()
-    : Form(designs::frmVistak),
-      txtGetKey(*this, designs::txtGetKey, designs::frmVistakFont,
+    : Form(designs::vistak::frmVistak),
+      txtGetKey(*this, designs::vistak::txtGetKey, designs::vistak::frmVistakFont,
                 [this](int keyCode, int shift) { txtGetKey_KeyDown(keyCode, shift); }),
-      ZoomTimer(*this, designs::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
-      mPopupSys(designs::mPopupSys, {designs::mSettings}) {}
+      ZoomTimer(*this, designs::vistak::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
+      mPopupSys(designs::vistak::mPopupSys, {designs::vistak::mSettings}) {}
 
 void FrmVistak::Form_Load() {
     AddTrayIcon(*this);

@@ -13,7 +13,7 @@ namespace {
 template <std::size_t... Index>
 std::array<forms::Button, 10> MakeZoomButtons(FrmSettings& form, std::index_sequence<Index...>,
                                               void (*click)(FrmSettings&, int)) {
-    return {forms::Button(form, designs::optZoom[Index], [&form, click] { click(form, Index); })...};
+    return {forms::Button(form, designs::settings::optZoom[Index], [&form, click] { click(form, Index); })...};
 }
 
 }  // namespace
@@ -25,13 +25,13 @@ FrmSettings& frmSettings() {
 
 // Controls are declared in tab order: "CHIUDI" first, so it takes the focus.
 FrmSettings::FrmSettings()
-    : Form(designs::frmSettings),
-      cmdExit0(*this, designs::cmdExit[0], [this] { cmdExit_Click(0); }),
-      cmdExit1(*this, designs::cmdExit[1], [this] { cmdExit_Click(1); }),
-      Label1(*this, designs::Label1),
+    : Form(designs::settings::frmSettings),
+      cmdExit0(*this, designs::settings::cmdExit[0], [this] { cmdExit_Click(0); }),
+      cmdExit1(*this, designs::settings::cmdExit[1], [this] { cmdExit_Click(1); }),
+      Label1(*this, designs::settings::Label1),
       optZoom(MakeZoomButtons(*this, std::make_index_sequence<10>{},
                               [](FrmSettings& form, int index) { form.optZoom_Click(index); })),
-      lblZoom(*this, designs::lblZoom) {}
+      lblZoom(*this, designs::settings::lblZoom) {}
 
 void FrmSettings::Form_Activate() {
     frmVistak().ZoomTimer.SetEnabled(false);

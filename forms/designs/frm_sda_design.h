@@ -3,7 +3,7 @@
 #include "forms/design.h"
 #include "resources/resource_ids.h"
 
-namespace designs {
+namespace designs::sda {
 
 inline const forms::FormDesign frmSDA{
     L"VistakSplash", forms::Border::None, 4620, 5745, 0, 0, forms::StartPosition::CentreScreen, "",
@@ -16,4 +16,4 @@ inline const forms::LabelDesign Label1{
     forms::kNoColour};
 constexpr unsigned TimerSDAInterval = 3000;
 
-}  // namespace designs
+}  // namespace designs::sda

@@ -4,7 +4,7 @@
 
 #include "forms/design.h"
 
-namespace designs {
+namespace designs::settings {
 
 inline const forms::FormDesign frmSettings{
     L"VistakSettings", forms::Border::FixedDialog, 9555, 2205, 240, 240, forms::StartPosition::Manual,
@@ -37,4 +37,4 @@ inline const std::array<forms::ButtonDesign, 10> optZoom{{
     {"8.00", {8220, 840, 1305, 690}, ButtonFont},
 }};
 
-}  // namespace designs
+}  // namespace designs::settings

@@ -3,7 +3,7 @@
 #include "forms/design.h"
 #include "resources/resource_ids.h"
 
-namespace designs {
+namespace designs::vistak {
 
 inline const forms::FormDesign frmVistak{
     L"VistakLens", forms::Border::None, 4965, 3360, 120, 120, forms::StartPosition::Manual, "",
@@ -16,4 +16,4 @@ constexpr unsigned ZoomTimerInterval = 50;
 inline const char* const mPopupSys = "&SysTray";
 inline const char* const mSettings = "&Impostazioni";
 
-}  // namespace designs
+}  // namespace designs::vistak

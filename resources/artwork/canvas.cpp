@@ -2,24 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace artwork {
 
 Canvas::Canvas(int width, int height, int fill)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
+    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
 
 bool Canvas::contains(int x, int y) const {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
 }
 
 void Canvas::fill_polygon(const Polygon& polygon, int colour) {
-    const size_t n = polygon.size();
+    const std::size_t n = polygon.size();
     if (n < 3) return;
     std::vector<double> crossings;
     for (int y = 0; y < height_; ++y) {
         const double cy = y + 0.5;
         crossings.clear();
-        for (size_t i = 0; i < n; ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             const Point& a = polygon[i];
             const Point& b = polygon[(i + 1) % n];
             // Half-open test keeps a vertex on the scanline from counting twice.
@@ -28,7 +29,7 @@ void Canvas::fill_polygon(const Polygon& polygon, int colour) {
             }
         }
         std::sort(crossings.begin(), crossings.end());
-        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
             // Pixel x is inside when its centre x + 0.5 lies in [left, right).
             const int first = std::max(0, static_cast<int>(std::ceil(crossings[i] - 0.5)));
             const int last = std::min(width_, static_cast<int>(std::ceil(crossings[i + 1] - 0.5)));

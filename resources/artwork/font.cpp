@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <stdexcept>
 
 namespace artwork {
@@ -83,7 +84,7 @@ void draw_text_on_arc(Canvas& canvas, const std::string& text, double cx, double
     const double step = kGlyphAdvance * cell / radius;
     const double first = -step * (static_cast<double>(text.size()) - 1) / 2.0;
     const double half_width = kGlyphColumns * cell / 2.0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const double a = first + step * static_cast<double>(i);  // 0 = straight up
         const Point right{std::cos(a) * cell, std::sin(a) * cell};
         const Point down{-std::sin(a) * cell, std::cos(a) * cell};
