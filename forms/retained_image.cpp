@@ -1,5 +1,7 @@
 #include "forms/retained_image.h"
 
+#include <algorithm>
+
 #include "magnifier/int32_conversion.h"
 
 namespace forms {
@@ -14,27 +16,55 @@ MemorySurface::MemorySurface(int width, int height) : width_(width), height_(hei
 
 MemorySurface::~MemorySurface() { SelectObject(dc_.Get(), previous_); }
 
+namespace {
+
+void Copy(HDC target, HDC source, const RECT& area) {
+    if (IsRectEmpty(&area)) return;
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source, area.left, area.top,
+           SRCCOPY);
+}
+
+}  // namespace
+
 RetainedImage::RetainedImage(int width, int height, COLORREF background)
-    : image_(width, height), picture_(width, height), background_(CreateSolidBrush(background)) {
+    : image_(width, height), picture_(width, height), background_(CreateSolidBrush(background)),
+      drawn_{0, 0, width, height} {
+    const RECT all{0, 0, width, height};
+    FillRect(picture_.Dc(), &all, background_.Get());
     Clear();
 }
 
-void RetainedImage::Clear() {
+HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
+    // A negative size draws mirrored, towards the left or the top.
+    RECT area{std::min(left, left + width), std::min(top, top + height), std::max(left, left + width),
+              std::max(top, top + height)};
     const RECT all{0, 0, Width(), Height()};
-    FillRect(image_.Dc(), &all, background_.Get());
-    if (hasPicture_) BitBlt(image_.Dc(), 0, 0, Width(), Height(), picture_.Dc(), 0, 0, SRCCOPY);
+    IntersectRect(&area, &area, &all);
+    UnionRect(&drawn_, &drawn_, &area);
+    return image_.Dc();
+}
+
+void RetainedImage::Clear() {
+    if (!IsRectEmpty(&drawn_)) FillRect(image_.Dc(), &drawn_, background_.Get());
+    Copy(image_.Dc(), picture_.Dc(), pictureDrawn_);
+    drawn_ = pictureDrawn_;
 }
 
 void RetainedImage::CopyToPicture() {
-    BitBlt(picture_.Dc(), 0, 0, Width(), Height(), image_.Dc(), 0, 0, SRCCOPY);
+    // The image holds everything the picture holds (clearing gives it the picture), so
+    // copying its drawn area replaces the whole picture.
+    Copy(picture_.Dc(), image_.Dc(), drawn_);
+    pictureDrawn_ = drawn_;
     hasPicture_ = true;
 }
 
 void StretchDraw(RetainedImage& target, double left, double top, double width, double height, HDC picture,
                  double sourceLeft, double sourceTop, double sourceWidth, double sourceHeight) {
-    SetStretchBltMode(target.Dc(), COLORONCOLOR);
-    StretchBlt(target.Dc(), ToInt32(left), ToInt32(top), ToInt32(width), ToInt32(height), picture,
-               ToInt32(sourceLeft), ToInt32(sourceTop), ToInt32(sourceWidth), ToInt32(sourceHeight), SRCCOPY);
+    const int x = ToInt32(left), y = ToInt32(top), w = ToInt32(width), h = ToInt32(height);
+    HDC dc = target.DrawingDc(x, y, w, h);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, x, y, w, h, picture, ToInt32(sourceLeft), ToInt32(sourceTop), ToInt32(sourceWidth),
+               ToInt32(sourceHeight), SRCCOPY);
 }
 
 }  // namespace forms

@@ -2,6 +2,9 @@
 // A form's retained image: an off-screen bitmap of its client area that all
 // drawing goes into and that the window repaints from. It can be cleared to
 // the form's background and picture, and copied to become the form's picture.
+// The image is as large as the screen, but a tick draws into a small corner of
+// it: clearing and copying touch only the area drawn since, which keeps a tick's
+// cost to the size of what it draws.
 #include <windows.h>
 
 #include "forms/handles.h"
@@ -30,7 +33,10 @@ class RetainedImage {
 public:
     RetainedImage(int width, int height, COLORREF background);
 
+    // The image's DC, for reading it.
     HDC Dc() const { return image_.Dc(); }
+    // The image's DC, for drawing into the given area of it.
+    HDC DrawingDc(int left, int top, int width, int height);
     int Width() const { return image_.Width(); }
     int Height() const { return image_.Height(); }
 
@@ -46,6 +52,9 @@ private:
     MemorySurface picture_;
     OwnedBrush background_;
     bool hasPicture_ = false;
+    // Outside these the image and the picture hold only the background colour.
+    RECT drawn_;
+    RECT pictureDrawn_{};
 };
 
 // Draws a rectangle of a picture onto a form's retained image, replicating pixels.

@@ -23,8 +23,9 @@ void SkipOnError(Statement&& statement) {
 void CaptureScreen(double width, double height, double left, double top) {
     SkipOnError([] { frmOrigine().Image().Clear(); });
     SkipOnError([&] {
-        BitBlt(frmOrigine().Image().Dc(), 0, 0, ToInt32(width), ToInt32(height), ScreenDC.Get(), ToInt32(left),
-               ToInt32(top), SRCCOPY);
+        const int w = ToInt32(width), h = ToInt32(height);
+        BitBlt(frmOrigine().Image().DrawingDc(0, 0, w, h), 0, 0, w, h, ScreenDC.Get(), ToInt32(left), ToInt32(top),
+               SRCCOPY);
     });
     SkipOnError([] { frmOrigine().Image().CopyToPicture(); });
     forms::YieldMessages();

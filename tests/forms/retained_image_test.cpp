@@ -13,10 +13,10 @@ COLORREF ScreenPixel(int x, int y) {
     return colour;
 }
 
-void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+void Fill(forms::RetainedImage& image, int left, int top, int right, int bottom, COLORREF colour) {
     forms::OwnedBrush brush(CreateSolidBrush(colour));
     const RECT area{left, top, right, bottom};
-    FillRect(dc, &area, brush.Get());
+    FillRect(image.DrawingDc(left, top, right - left, bottom - top), &area, brush.Get());
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
 TEST(RetainedImage, DrawingPersistsAcrossRepaints) {
     TestForm form;
     form.Show();
-    Fill(form.Image().Dc(), 0, 0, 40, 40, RGB(255, 0, 0));
+    Fill(form.Image(), 0, 0, 40, 40, RGB(255, 0, 0));
     form.Refresh();
     PumpFor(100);
     RECT frame;
@@ -40,13 +40,13 @@ TEST(RetainedImage, DrawingPersistsAcrossRepaints) {
 TEST(RetainedImage, ClearShowsTheBackgroundThenThePicture) {
     forms::RetainedImage image(50, 50, RGB(0, 0, 0));
     EXPECT_EQ(image.PictureDc(), nullptr);
-    Fill(image.Dc(), 0, 0, 10, 10, RGB(0, 255, 0));
+    Fill(image, 0, 0, 10, 10, RGB(0, 255, 0));
     image.Clear();
     EXPECT_EQ(GetPixel(image.Dc(), 5, 5), RGB(0, 0, 0)) << "no picture yet: clear gives the background";
 
-    Fill(image.Dc(), 0, 0, 10, 10, RGB(0, 255, 0));
+    Fill(image, 0, 0, 10, 10, RGB(0, 255, 0));
     image.CopyToPicture();
-    Fill(image.Dc(), 0, 0, 50, 50, RGB(0, 0, 255));
+    Fill(image, 0, 0, 50, 50, RGB(0, 0, 255));
     image.Clear();
     EXPECT_EQ(GetPixel(image.Dc(), 5, 5), RGB(0, 255, 0));
     EXPECT_EQ(GetPixel(image.Dc(), 30, 30), RGB(0, 0, 0));
@@ -55,7 +55,7 @@ TEST(RetainedImage, ClearShowsTheBackgroundThenThePicture) {
 
 TEST(RetainedImage, StretchDrawReplicatesPixels) {
     forms::RetainedImage source(8, 8, RGB(0, 0, 0));
-    Fill(source.Dc(), 0, 0, 2, 2, RGB(255, 255, 255));
+    Fill(source, 0, 0, 2, 2, RGB(255, 255, 255));
     source.CopyToPicture();
     forms::RetainedImage target(40, 40, RGB(9, 9, 9));
     forms::StretchDraw(target, 0, 0, 16, 16, source.PictureDc(), 0, 0, 4, 4);
@@ -63,4 +63,38 @@ TEST(RetainedImage, StretchDrawReplicatesPixels) {
     EXPECT_EQ(GetPixel(target.Dc(), 8, 8), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(target.Dc(), 15, 15), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(target.Dc(), 16, 16), RGB(9, 9, 9));
+}
+
+TEST(RetainedImage, ClearAndCopyReachEverythingDrawnAnywhere) {
+    const COLORREF green = RGB(0, 255, 0), blue = RGB(0, 0, 255), red = RGB(255, 0, 0), black = RGB(0, 0, 0);
+    forms::RetainedImage image(50, 50, black);
+    Fill(image, 0, 0, 10, 10, green);
+    image.CopyToPicture();
+    image.Clear();
+    Fill(image, 30, 30, 40, 40, blue);
+    image.CopyToPicture();
+    EXPECT_EQ(GetPixel(image.PictureDc(), 5, 5), green);
+    EXPECT_EQ(GetPixel(image.PictureDc(), 35, 35), blue);
+
+    image.Clear();
+    Fill(image, 0, 0, 50, 50, red);
+    image.CopyToPicture();
+    Fill(image, 45, 45, 50, 50, green);
+    image.Clear();
+    for (const POINT at : {POINT{5, 5}, POINT{35, 35}, POINT{47, 47}, POINT{49, 0}}) {
+        EXPECT_EQ(GetPixel(image.Dc(), at.x, at.y), red) << at.x << "," << at.y;
+        EXPECT_EQ(GetPixel(image.PictureDc(), at.x, at.y), red) << at.x << "," << at.y;
+    }
+}
+
+TEST(RetainedImage, ClearRemovesWhatWasStretched) {
+    forms::RetainedImage source(8, 8, RGB(255, 255, 255));
+    source.CopyToPicture();
+    forms::RetainedImage target(40, 40, RGB(9, 9, 9));
+    // Drawn mirrored: the rectangle lies to the left of and above its corner.
+    forms::StretchDraw(target, 30, 30, -10, -10, source.PictureDc(), 0, 0, 4, 4);
+    ASSERT_EQ(GetPixel(target.Dc(), 25, 25), RGB(255, 255, 255));
+    target.Clear();
+    EXPECT_EQ(GetPixel(target.Dc(), 25, 25), RGB(9, 9, 9));
+    EXPECT_EQ(GetPixel(target.Dc(), 21, 29), RGB(9, 9, 9));
 }
