@@ -27,13 +27,15 @@ def write_png(path, width, height, colour_at):
                   chunk(b"IDAT", zlib.compress(bytes(rows), 6)) + chunk(b"IEND", b""))
 
 
-# A screen of 16 x 8 blocks whose colour tells where the block is.
+# A screen of 16 x 8 blocks whose colour tells where the block is, within a few blocks
+# (few colours in all, so that the picture viewer shows them unchanged).
 BLOCK_W, BLOCK_H = 16, 8
+LEVELS = (0, 51, 102, 153, 204, 255)
 
 
 def pattern(x, y):
     bx, by = x // BLOCK_W, y // BLOCK_H
-    return (40 + (bx * 37) % 200, 40 + (by * 53) % 200, 60 if (bx + by) % 2 else 190)
+    return (LEVELS[bx % 6], LEVELS[by % 6], 64 if (bx // 6 + by // 6) % 2 else 192)
 
 
 def lens_windows(display, pid, size):
@@ -65,6 +67,8 @@ class LensCase(VistakTestCase):
             cls.display.click(splash[1] + 154, splash[2] + 150)
             cls.lens = poll(lambda: lens_windows(cls.display, cls.vistak.pid, cls.lens_size), timeout=10,
                             what="the lens window")[0][0]
+            poll(lambda: not lens_windows(cls.display, cls.vistak.pid, (308, 383)), timeout=10,
+                 what="the splash window to go")
         except BaseException:
             cls.tearDownClass()
             raise
@@ -79,15 +83,7 @@ class LensCase(VistakTestCase):
         self.assertIsNone(self.vistak.poll(), "Vistak is not running")
 
     def geometry(self):
-        info = self.display.run(["xwininfo", "-id", self.lens], check=False).stdout
-        if "IsViewable" not in info:
-            return None
-        values = {}
-        for row in info.splitlines():
-            key, _, value = row.strip().partition(":")
-            if key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
-                values[key] = int(value)
-        return (values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"], values["Height"])
+        return self.display.geometry(self.lens)
 
     def check_lens_at(self, pointer, expected):
         self.display.move(*pointer)
@@ -144,33 +140,51 @@ class LensPictureTest(LensCase):
         source_x = max(0, round(px - 64))
         source_y = max(0, round(py - self.HEIGHT / 40))
         width, height = self.lens_size
-        lens = None
-
-        def placed():
-            nonlocal lens
-            lens = self.geometry()
-            return lens and lens[2:] == (width, height)
-
-        self.display.move(px, py)
-        poll(placed, timeout=5, what="the lens")
+        # Where the lens goes (checked on its own above): below the source rectangle, or above the
+        # pointer near the bottom, or pushed down near the top.
+        left = max(0, px - 64 * ZOOM)
+        top = py + self.HEIGHT / 40
+        if top > self.HEIGHT - height:
+            top = py - height - self.HEIGHT / 40 * ZOOM
+        if top <= self.HEIGHT / 20:
+            top = self.HEIGHT / 20 * 2
+        lens = (round(left), round(top), width, height)
+        self.check_lens_at(pointer, lens)
         left, top = lens[:2]
         self.assertGreater(top, source_y + self.HEIGHT / 20 - 1, "the lens covers what it shows")
 
-        # Lens pixels whose source point is well inside a block; the bottom rows are left out,
-        # where the source may reach the lens's own top row.
+        # What the lens should show is what is on the screen in the source rectangle (the lens
+        # never covers it). Lens pixels are checked where their source point lies well inside a
+        # plain patch of the screen; the bottom rows are left out, where the source may reach
+        # the lens's own top row.
+        src_w, src_h = self.WIDTH / 5, self.HEIGHT / 20
+        grab_x, grab_y = max(0, source_x - 2), max(0, source_y - 2)
+        grab_w = min(self.WIDTH, int(source_x + src_w) + 3) - grab_x
+        grab_h = min(self.HEIGHT, int(source_y + src_h) + 3) - grab_y
+        screen = self.display.pixels(grab_x, grab_y, grab_w, grab_h)
+
+        def on_screen(x, y):
+            return screen[int(y) - grab_y][int(x) - grab_x]
+
+        visible_width = min(width, self.WIDTH - left)
         samples = []
         for ly in range(1, height - 6, 3):
-            for lx in range(1, min(width, self.WIDTH - left) - 1, 5):
+            for lx in range(1, visible_width - 1, 5):
                 sx, sy = source_x + lx / ZOOM, source_y + ly / ZOOM
-                if min(sx % BLOCK_W, BLOCK_W - sx % BLOCK_W) < 1.5 or min(sy % BLOCK_H, BLOCK_H - sy % BLOCK_H) < 1.5:
+                if not (grab_x <= sx - 1.5 and sx + 1.5 < grab_x + grab_w and sy + 1.5 < grab_y + grab_h):
                     continue
-                samples.append((lx, ly, pattern(int(sx), int(sy))))
+                around = {on_screen(sx + dx, sy + dy) for dx in (-1.5, 0, 1.5) for dy in (-1.5, 0, 1.5)
+                          if sy + dy >= grab_y}
+                if len(around) == 1:
+                    samples.append((lx, ly, around.pop()))
         self.assertGreater(len(samples), 500)
+        self.assertGreater(len({want for _, _, want in samples}), 8, "the screen under the source is too plain")
 
         wrong = []
 
         def shows_enlargement():
-            shown = self.display.pixels(left, top, width, height)
+            # Only the part on the screen can be read: near the right edge the lens reaches past it.
+            shown = self.display.pixels(left, top, visible_width, height)
             wrong[:] = [(lx, ly, shown[ly][lx], want) for lx, ly, want in samples if shown[ly][lx] != want]
             return not wrong
 
@@ -186,9 +200,9 @@ class LensPictureTest(LensCase):
             with self.subTest(pointer=pointer):
                 self.check_enlargement(pointer)
 
-    def test_lens_shows_the_top_left_corner_enlarged(self):
-        # The source rectangle stops at the screen's edges.
-        self.check_enlargement((20, 10))
+    def test_lens_shows_the_left_edge_enlarged(self):
+        # The source rectangle stops at the screen's left edge.
+        self.check_enlargement((20, 400))
 
 
 if __name__ == "__main__":

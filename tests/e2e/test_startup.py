@@ -11,8 +11,7 @@ STRIP_TOP, STRIP_BOTTOM = 336, 382
 
 
 def viewable(display, wid):
-    info = display.run(["xwininfo", "-id", wid], check=False).stdout
-    return "IsViewable" in info
+    return display.geometry(wid) is not None
 
 
 def sized(display, pid, size):

@@ -16,6 +16,10 @@ EXE = os.environ.get("VISTAK_EXE", "")
 PREFIX = os.environ.get("E2E_WINEPREFIX", os.path.join(tempfile.gettempdir(), "vistak-e2e-prefix"))
 
 
+# The displays in use, which a timed-out wait describes.
+OPEN_DISPLAYS = []
+
+
 def poll(condition, timeout=10.0, interval=0.05, what="condition"):
     """Returns the first truthy value of condition() within timeout, else fails."""
     deadline = time.monotonic() + timeout
@@ -24,7 +28,8 @@ def poll(condition, timeout=10.0, interval=0.05, what="condition"):
         if value:
             return value
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout}s waiting for {what}")
+            seen = "".join(display.describe() for display in OPEN_DISPLAYS)
+            raise AssertionError(f"timed out after {timeout}s waiting for {what}{seen}")
         time.sleep(interval)
 
 
@@ -38,6 +43,7 @@ class Display:
         self.processes = []
 
     def __enter__(self):
+        OPEN_DISPLAYS.append(self)
         for n in range(150, 250):
             if os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
                 continue
@@ -69,6 +75,17 @@ class Display:
         if self.xvfb:
             self.xvfb.send_signal(signal.SIGTERM)
             self.xvfb.wait(timeout=10)
+        OPEN_DISPLAYS.remove(self)
+
+    def describe(self):
+        """What is on the display and which of the prefix's processes run, for a failure report."""
+        try:
+            windows = self.windows()
+        except (subprocess.SubprocessError, OSError) as error:
+            windows = error
+        processes = subprocess.run(["ps", "-eo", "pid,stat,etime,args"], capture_output=True, text=True).stdout
+        wine = [row for row in processes.splitlines() if ".exe" in row or "wine" in row]
+        return f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  processes:\n    " + "\n    ".join(wine)
 
     def run(self, args, check=True, timeout=30, **kw):
         return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True, **kw)
@@ -85,6 +102,18 @@ class Display:
 
     # --- what the user sees -------------------------------------------------------
 
+    def geometry(self, wid):
+        """(x, y, width, height) of an X window, or None while it is not viewable."""
+        info = self.run(["xwininfo", "-id", wid], check=False).stdout
+        if "IsViewable" not in info:
+            return None
+        values = {}
+        for row in info.splitlines():
+            key, _, value = row.strip().partition(":")
+            if key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
+                values[key] = int(value)
+        return (values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"], values["Height"])
+
     def windows(self, pid=None, name=None):
         """Viewable top-level X windows: list of (id, x, y, width, height, name)."""
         tree = self.run(["xwininfo", "-root", "-children"]).stdout
@@ -94,23 +123,17 @@ class Display:
             if not line.startswith("0x"):
                 continue
             wid = line.split()[0]
-            info = self.run(["xwininfo", "-id", wid], check=False).stdout
-            if "IsViewable" not in info:
-                continue
             title = line.split('"')[1] if '"' in line else ""
             if name is not None and title != name:
+                continue
+            geometry = self.geometry(wid)
+            if geometry is None:
                 continue
             if pid is not None:
                 prop = self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout
                 if str(pid) not in prop.split():
                     continue
-            geometry = {}
-            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
-                for row in info.splitlines():
-                    if row.strip().startswith(key + ":"):
-                        geometry[key] = int(row.split(":")[1])
-            found.append((wid, geometry["Absolute upper-left X"], geometry["Absolute upper-left Y"],
-                          geometry["Width"], geometry["Height"], title))
+            found.append((wid, *geometry, title))
         return found
 
     def pointer(self):
@@ -152,4 +175,7 @@ class VistakTestCase(unittest.TestCase):
 
     def settings_file(self):
         path = os.path.join(self.folder, "Vistak.txt")
-        return open(path, "rb").read() if os.path.exists(path) else None
+        if not os.path.exists(path):
+            return None
+        with open(path, "rb") as settings:
+            return settings.read()
