@@ -4,41 +4,26 @@ benchmark (bench/run_benchmark.py)."""
 import os
 import subprocess
 import sys
-import tempfile
 import threading
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 import vistak_e2e  # noqa: E402
 
-MINGW_CC = os.environ.get("SOAK_MINGW_CC", "x86_64-w64-mingw32-gcc-posix")
-
-
-def helper_exe(env_name, source, gui=False):
-    """The helper program named by an environment variable, else built here from its source."""
-    path = os.environ.get(env_name)
-    if path:
-        if not os.path.exists(path):
-            raise AssertionError(f"{env_name} not found: {path}")
-        return path
-    out_dir = os.path.join(tempfile.gettempdir(), f"vistak-soak-helpers-{os.getuid()}")
-    os.makedirs(out_dir, exist_ok=True)
-    src = os.path.join(HERE, source)
-    exe = os.path.join(out_dir, os.path.splitext(source)[0] + ".exe")
-    if not os.path.exists(exe) or os.path.getmtime(exe) < os.path.getmtime(src):
-        flags = ["-mwindows"] if gui else []
-        subprocess.run([MINGW_CC, "-O2", "-static", *flags, "-o", exe + ".tmp", src, "-lgdi32", "-luser32"],
-                       check=True, timeout=120)
-        os.replace(exe + ".tmp", exe)
-    return exe
+def helper_exe(env_name):
+    """A helper program built with the tests, named by an environment variable."""
+    path = os.environ.get(env_name, "")
+    if not os.path.exists(path):
+        raise AssertionError(f"{env_name} names no helper program: {path!r}")
+    return path
 
 
 def gui_resources_exe():
-    return helper_exe("SOAK_GUI_RESOURCES", "gui_resources.c")
+    return helper_exe("SOAK_GUI_RESOURCES")
 
 
 def leaky_tick_exe():
-    return helper_exe("SOAK_LEAKY_TICK", "leaky_tick.c", gui=True)
+    return helper_exe("SOAK_LEAKY_TICK")
 
 
 def gdi_objects(display, exe_name):
@@ -146,3 +131,4 @@ class MoveCounter:
             self.process.kill()
         self.process.wait(timeout=10)
         self.thread.join(timeout=10)
+        self.process.stdout.close()

@@ -4,7 +4,7 @@ see a program that leaks a display DC and a bitmap at each tick.
 
 Environment (besides the e2e harness's VISTAK_EXE, WINE, E2E_WINEPREFIX):
 SOAK_TICKS (lens moves to run, default 10000), SOAK_GUI_RESOURCES and
-SOAK_LEAKY_TICK (the helper programs; built here with MinGW when not given).
+SOAK_LEAKY_TICK (the helper programs, built with the tests).
 """
 import os
 import time
@@ -65,19 +65,21 @@ class SoakTest(vistak_e2e.VistakTestCase):
 
     def test_the_measurement_sees_a_leak_of_one_display_dc_per_tick(self):
         with vistak_e2e.Display(1024, 768) as display:
-            leaker = display.start([vistak_e2e.WINE, soak_tools.leaky_tick_exe(), str(10 ** 9)])
+            leaky_tick = soak_tools.leaky_tick_exe()
+            leaky_name = os.path.basename(leaky_tick)
+            leaker = display.start([vistak_e2e.WINE, leaky_tick, str(10 ** 9)])
             window = find_window(display, lambda w, h, name: name == "soak leaky tick", "the leaking program's window")
             # The leaking window does not follow the pointer: count its ticks by time instead.
             pid = soak_tools.window_pid(display, window)
             with soak_tools.PointerDriver(display):
                 time.sleep(2)
-                start = soak_tools.gdi_objects(display, "leaky_tick.exe"), soak_tools.rss_kib(pid), time.monotonic()
+                start = soak_tools.gdi_objects(display, leaky_name), soak_tools.rss_kib(pid), time.monotonic()
                 time.sleep(LEAK_TICKS / 20)
                 self.assertIsNone(leaker.poll(), "the leaking program ended")
-                end = soak_tools.gdi_objects(display, "leaky_tick.exe"), soak_tools.rss_kib(pid), time.monotonic()
+                end = soak_tools.gdi_objects(display, leaky_name), soak_tools.rss_kib(pid), time.monotonic()
         ticks = (end[2] - start[2]) * 20
         gdi_growth, rss_growth = end[0] - start[0], end[1] - start[1]
-        print(f"\nleaky_tick.exe: ~{ticks:.0f} ticks; GDI objects {start[0]} -> {end[0]}; "
+        print(f"\n{leaky_name}: ~{ticks:.0f} ticks; GDI objects {start[0]} -> {end[0]}; "
               f"VmRSS {start[1]} -> {end[1]} KiB", flush=True)
         # Each tick leaks at least a DC and a bitmap; allow for a busy machine running fewer ticks.
         self.assertGreaterEqual(gdi_growth, LEAK_TICKS, "the GDI count missed the leak")
