@@ -48,8 +48,9 @@ try:
     xdotool("mousemove", 160, 110)
     time.sleep(1)
     shot("vistak-lens.png")
-    xdotool("mousemove", 13, 32, "click", 3)
-    poll(lambda: viewable("637x"), timeout=30, what="the settings window")
+    # A right-button press on the tray icon, held a moment as a hand does.
+    xdotool("mousemove", 13, 32, "sleep", 0.3, "mousedown", 3, "sleep", 0.2, "mouseup", 3)
+    poll(lambda: viewable("637x147"), timeout=30, what="the settings window")
     time.sleep(1)
     xdotool("key", "Escape")
     time.sleep(0.5)
