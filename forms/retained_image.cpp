@@ -1,6 +1,6 @@
 #include "forms/retained_image.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "magnifier/int32_conversion.h"
 
@@ -17,6 +17,12 @@ MemorySurface::MemorySurface(int width, int height) : width_(width), height_(hei
 MemorySurface::~MemorySurface() { SelectObject(dc_.Get(), previous_); }
 
 namespace {
+
+// The pixels a drawing covers along one axis, as [first, past the last). A negative
+// size draws mirrored: from the given pixel towards lower coordinates.
+std::pair<int, int> Span(int start, int size) {
+    return size < 0 ? std::pair{start + size + 1, start + 1} : std::pair{start, start + size};
+}
 
 void Copy(HDC target, HDC source, const RECT& area) {
     if (IsRectEmpty(&area)) return;
@@ -35,9 +41,9 @@ RetainedImage::RetainedImage(int width, int height, COLORREF background)
 }
 
 HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
-    // A negative size draws mirrored, towards the left or the top.
-    RECT area{std::min(left, left + width), std::min(top, top + height), std::max(left, left + width),
-              std::max(top, top + height)};
+    const auto [areaLeft, areaRight] = Span(left, width);
+    const auto [areaTop, areaBottom] = Span(top, height);
+    RECT area{areaLeft, areaTop, areaRight, areaBottom};
     const RECT all{0, 0, Width(), Height()};
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
