@@ -87,15 +87,6 @@ def measure(display, program_pid, lens):
             "ticks": (moves_after - moves_before) / elapsed, "load": os.getloadavg()[0]}
 
 
-def lens_window(display, predicate, what):
-    def look():
-        for wid, x, y, width, height, name in display.windows():
-            if predicate(width, height, name):
-                return wid
-        return None
-    return vistak_e2e.poll(look, timeout=60, interval=0.5, what=what)
-
-
 def phase(args, predicate, what):
     with vistak_e2e.Display(WIDTH, HEIGHT) as display:
         with soak_tools.PointerDriver(display):
@@ -103,7 +94,7 @@ def phase(args, predicate, what):
                 time.sleep(2)
                 return measure(display, None, None)
             display.start(args)
-            lens = lens_window(display, predicate, what)
+            lens = soak_tools.find_window(display, predicate, what, timeout=60)
             pid = soak_tools.window_pid(display, lens)
             time.sleep(3)  # warm-up
             return measure(display, pid, lens)

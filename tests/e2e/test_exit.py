@@ -29,9 +29,9 @@ class ExitCase(SettingsSession):
             self.assertIsNone(self.vistak.poll(), "Vistak ended before showing the closing splash")
             if lens_gone is None and self.lens_geometry() is None:
                 lens_gone = now
-            if tray_gone is None and self.geometry(settings) is None and self.cell_empty(self.tray_cell()):
+            if tray_gone is None and self.display.geometry(settings) is None and self.cell_empty(self.tray_cell()):
                 tray_gone = now
-            found = [w for w in self.display.windows(pid=self.vistak.pid) if (w[3], w[4]) == SPLASH_SIZE]
+            found = self.sized(SPLASH_SIZE)
             if found:
                 splash = found[0]
                 seen = time.monotonic()
@@ -44,7 +44,7 @@ class ExitCase(SettingsSession):
         self.assertEqual(self.display.pointer(), CENTRE, "FINE did not move the pointer to the centre")
         # Nothing else of the program is left: no lens, no settings window.
         self.assertEqual([w[0] for w in self.display.windows(pid=self.vistak.pid)], [splash[0]])
-        self.assertIsNone(self.geometry(settings))
+        self.assertIsNone(self.display.geometry(settings))
         self.assertTrue(self.cell_empty(self.tray_cell()), "the tray icon came back")
         return splash[0], seen
 

@@ -3,11 +3,10 @@ import os
 import shutil
 import struct
 import tempfile
-import time
 import unittest
 import zlib
 
-from vistak_e2e import Display, VistakTestCase, poll
+from vistak_e2e import Display, VistakTestCase, move_and_wait_geometry, poll
 
 ZOOM = 2.5
 
@@ -38,10 +37,6 @@ def pattern(x, y):
     return (LEVELS[bx % 6], LEVELS[by % 6], 64 if (bx // 6 + by // 6) % 2 else 192)
 
 
-def lens_windows(display, pid, size):
-    return [w for w in display.windows(pid=pid) if (w[3], w[4]) == size]
-
-
 class LensCase(VistakTestCase):
     """One Vistak per class, its splash clicked away, on a display of the class's size."""
     WIDTH, HEIGHT = 1024, 768
@@ -62,12 +57,12 @@ class LensCase(VistakTestCase):
             exe = os.path.join(cls.class_folder, "Vistak.exe")
             shutil.copy(os.environ.get("VISTAK_EXE", ""), exe)
             cls.vistak = cls.display.start_vistak(exe)
-            splash = poll(lambda: lens_windows(cls.display, cls.vistak.pid, (308, 383)), timeout=40,
+            splash = poll(lambda: cls.display.windows(pid=cls.vistak.pid, size=(308, 383)), timeout=40,
                           what="the splash window")[0]
             cls.display.click(splash[1] + 154, splash[2] + 150)
-            cls.lens = poll(lambda: lens_windows(cls.display, cls.vistak.pid, cls.lens_size), timeout=10,
+            cls.lens = poll(lambda: cls.display.windows(pid=cls.vistak.pid, size=cls.lens_size), timeout=10,
                             what="the lens window")[0][0]
-            poll(lambda: not lens_windows(cls.display, cls.vistak.pid, (308, 383)), timeout=10,
+            poll(lambda: not cls.display.windows(pid=cls.vistak.pid, size=(308, 383)), timeout=10,
                  what="the splash window to go")
         except BaseException:
             cls.tearDownClass()
@@ -86,17 +81,7 @@ class LensCase(VistakTestCase):
         return self.display.geometry(self.lens)
 
     def check_lens_at(self, pointer, expected):
-        self.display.move(*pointer)
-        seen = []
-
-        def placed():
-            seen.append(self.geometry())
-            return seen[-1] == expected
-
-        try:
-            poll(placed, timeout=5, what=f"lens at {expected}")
-        except AssertionError:
-            self.fail(f"pointer {pointer}: lens at {seen[-1]}, expected {expected}")
+        move_and_wait_geometry(self.display, self.lens, pointer, expected, timeout=5, what=f"lens at {expected}")
 
 
 class LensPlacement1024Test(LensCase):

@@ -5,7 +5,7 @@ import tempfile
 import time
 import unittest
 
-from vistak_e2e import Display, VistakTestCase, poll
+from vistak_e2e import Display, VistakTestCase, move_and_wait_geometry, poll
 
 SPLASH_SIZE = (308, 383)
 CAPTION = "Vistak by Pelmaro - Lurno"
@@ -70,26 +70,13 @@ class SettingsSession(VistakTestCase):
     # --- looking -------------------------------------------------------------------
 
     def sized(self, size):
-        return [w for w in self.display.windows(pid=self.vistak.pid) if (w[3], w[4]) == size]
-
-    def geometry(self, wid):
-        return self.display.geometry(wid)
+        return self.display.windows(pid=self.vistak.pid, size=size)
 
     def lens_geometry(self):
-        return self.geometry(self.lens)
+        return self.display.geometry(self.lens)
 
     def move_and_wait_lens(self, pointer, expected, what="the lens to follow the pointer"):
-        self.display.move(*pointer)
-        seen = []
-
-        def placed():
-            seen.append(self.lens_geometry())
-            return seen[-1] == expected
-
-        try:
-            poll(placed, timeout=10, what=what)
-        except AssertionError:
-            self.fail(f"{what}: pointer {pointer}, lens at {seen[-1]}, expected {expected}")
+        move_and_wait_geometry(self.display, self.lens, pointer, expected, what=what)
 
     def settings_windows(self):
         return self.display.windows(pid=self.vistak.pid, name=CAPTION)
@@ -176,7 +163,7 @@ class SettingsSession(VistakTestCase):
 
     def wait_settings_closed(self, wid):
         try:
-            poll(lambda: self.geometry(wid) is None, timeout=15, what="the settings window to close")
+            poll(lambda: self.display.geometry(wid) is None, timeout=15, what="the settings window to close")
         except AssertionError:
             path = os.path.join(tempfile.gettempdir(), f"vistak-e2e-settings-open-{os.getpid()}.png")
             self.display.screenshot(path)
@@ -252,13 +239,13 @@ class OpeningTest(SettingsSession):
     def test_moved_settings_window_returns_to_corner_when_activated_again(self):
         settings = self.open_with_f5()
         self.display.xdotool("windowmove", settings, 100, 250)
-        poll(lambda: self.geometry(settings) == (100, 250, *CLIENT_SIZE), timeout=10, what="the window moved away")
+        poll(lambda: self.display.geometry(settings) == (100, 250, *CLIENT_SIZE), timeout=10, what="the window moved away")
         # Activate the lens (clear of the settings window), then the settings window again.
         self.held_click(800, 480)
         time.sleep(0.3)
-        self.assertEqual(self.geometry(settings), (100, 250, *CLIENT_SIZE), "a click on the lens moved it")
+        self.assertEqual(self.display.geometry(settings), (100, 250, *CLIENT_SIZE), "a click on the lens moved it")
         self.held_click(100 + 100, 250 + 140)
-        poll(lambda: self.geometry(settings) == (*CLIENT_AT_CORNER, *CLIENT_SIZE), timeout=10,
+        poll(lambda: self.display.geometry(settings) == (*CLIENT_AT_CORNER, *CLIENT_SIZE), timeout=10,
              what="the settings window back at the top-left corner")
         self.assert_lens_stands_still()
         self.click_client(CHIUDI)

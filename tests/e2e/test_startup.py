@@ -14,10 +14,6 @@ def viewable(display, wid):
     return display.geometry(wid) is not None
 
 
-def sized(display, pid, size):
-    return [w for w in display.windows(pid=pid) if (w[3], w[4]) == size]
-
-
 class StartupTest(VistakTestCase):
     def setUp(self):
         super().setUp()
@@ -29,7 +25,7 @@ class StartupTest(VistakTestCase):
     def start_until_splash(self):
         """Starts Vistak; returns (process, splash window, monotonic time it was first seen)."""
         process = self.display.start_vistak(self.exe)
-        splash = poll(lambda: sized(self.display, process.pid, SPLASH_SIZE), timeout=40, interval=0.02,
+        splash = poll(lambda: self.display.windows(pid=process.pid, size=SPLASH_SIZE), timeout=40, interval=0.02,
                       what="the splash window")[0]
         return process, splash, time.monotonic()
 
@@ -50,7 +46,7 @@ class StartupTest(VistakTestCase):
         stayed = gone - seen
         self.assertGreaterEqual(stayed, 5.0, f"splash closed after {stayed:.1f} s without a click")
         self.assertLessEqual(stayed, 9.5, f"splash stayed {stayed:.1f} s")
-        lens = poll(lambda: sized(self.display, process.pid, LENS_SIZE), timeout=5, what="the lens")[0]
+        lens = poll(lambda: self.display.windows(pid=process.pid, size=LENS_SIZE), timeout=5, what="the lens")[0]
         # The pointer is still at the centre: the lens hangs below it.
         self.assertEqual(lens[1:5], (352, 403, 512, 96))
         self.assertIsNone(process.poll())
@@ -60,7 +56,7 @@ class StartupTest(VistakTestCase):
         wid, x, y = splash[:3]
         clicked = time.monotonic()
         self.display.click(x + 154, y + 150)
-        lens = poll(lambda: sized(self.display, process.pid, LENS_SIZE), timeout=4, interval=0.02,
+        lens = poll(lambda: self.display.windows(pid=process.pid, size=LENS_SIZE), timeout=4, interval=0.02,
                     what="the lens after a click on the splash picture")[0]
         self.wait_gone(wid, timeout=max(0.5, seen + 4.8 - time.monotonic()))
         self.assertLess(time.monotonic() - clicked, 4.5)
@@ -79,17 +75,17 @@ class StartupTest(VistakTestCase):
         deadline = seen + 4.5
         while time.monotonic() < deadline:
             self.assertTrue(viewable(self.display, wid), "a click on the bottom strip closed the splash")
-            self.assertEqual(sized(self.display, process.pid, LENS_SIZE), [], "the lens came early")
+            self.assertEqual(self.display.windows(pid=process.pid, size=LENS_SIZE), [], "the lens came early")
             time.sleep(0.1)
         # It still closes by itself, after about six seconds.
         gone = self.wait_gone(wid, timeout=12)
         self.assertGreaterEqual(gone - seen, 5.0)
-        poll(lambda: sized(self.display, process.pid, LENS_SIZE), timeout=5, what="the lens")
+        poll(lambda: self.display.windows(pid=process.pid, size=LENS_SIZE), timeout=5, what="the lens")
 
     def test_second_copy_ends_by_itself_and_leaves_first_alone(self):
         first, splash, _ = self.start_until_splash()
         self.display.click(splash[1] + 154, splash[2] + 150)
-        lens = poll(lambda: sized(self.display, first.pid, LENS_SIZE), timeout=6, what="the first copy's lens")[0]
+        lens = poll(lambda: self.display.windows(pid=first.pid, size=LENS_SIZE), timeout=6, what="the first copy's lens")[0]
         self.display.move(700, 200)
         poll(lambda: [w for w in self.display.windows(pid=first.pid) if w[1:3] == (540, 219)], timeout=5,
              what="the lens following the pointer")

@@ -1,6 +1,5 @@
 """The tray icon, the pop-up menu, F5 on the lens, and the keyboard left to other programs."""
 import os
-import tempfile
 import time
 import unittest
 
@@ -22,12 +21,12 @@ class TrayAndKeysCase(VistakTestCase):
         self.display = Display(1024, 768).__enter__()
         self.addCleanup(self.display.__exit__, None, None, None)
         self.vistak = self.display.start_vistak(self.exe)
-        splash = poll(lambda: [w for w in self.program_windows() if w[3:5] == (308, 383)], timeout=40,
+        splash = poll(lambda: self.display.windows(pid=self.vistak.pid, size=(308, 383)), timeout=40,
                       what="the splash window")[0]
         self.display.click(splash[1] + 154, splash[2] + 150)
-        self.lens = poll(lambda: [w for w in self.program_windows() if w[3:5] == LENS_SIZE], timeout=10,
+        self.lens = poll(lambda: self.display.windows(pid=self.vistak.pid, size=LENS_SIZE), timeout=10,
                          what="the lens window")[0]
-        poll(lambda: not [w for w in self.program_windows() if w[3:5] == (308, 383)], timeout=10,
+        poll(lambda: not self.display.windows(pid=self.vistak.pid, size=(308, 383)), timeout=10,
              what="the splash window to go")
         self.tray = poll(lambda: self.display.windows(name="Wine System Tray"), timeout=10,
                          what="the system tray")[0]

@@ -17,13 +17,10 @@ def client_point(point):
 
 
 class UserJourney(VistakTestCase):
-    def sized(self, display, pid, size):
-        return [w for w in display.windows(pid=pid) if (w[3], w[4]) == size]
-
     def test_start_magnify_zoom_and_end(self):
         with Display(1024, 768) as display:
             vistak = display.start_vistak(self.exe)
-            splash = poll(lambda: self.sized(display, vistak.pid, SPLASH), timeout=60, what="the splash")[0]
+            splash = poll(lambda: display.windows(pid=vistak.pid, size=SPLASH), timeout=60, what="the splash")[0]
             self.assertEqual((splash[1], splash[2]), ((1024 - 308) // 2, (768 - 383) // 2))
             self.assertEqual(display.pointer(), (512, 384))
 
@@ -33,9 +30,9 @@ class UserJourney(VistakTestCase):
             self.assertEqual(display.windows(), before, "a second copy ends with no window of its own")
 
             display.click(512, 300)
-            lens = poll(lambda: self.sized(display, vistak.pid, (512, 96)), timeout=10, what="the lens")[0]
+            lens = poll(lambda: display.windows(pid=vistak.pid, size=(512, 96)), timeout=10, what="the lens")[0]
             self.assertEqual((lens[1], lens[2]), (352, 319))
-            self.assertEqual(self.sized(display, vistak.pid, SPLASH), [])
+            self.assertEqual(display.windows(pid=vistak.pid, size=SPLASH), [])
 
             display.move(600, 200)
             poll(lambda: [w for w in display.windows(pid=vistak.pid) if w[1:5] == (440, 219, 512, 96)],
@@ -63,7 +60,7 @@ class UserJourney(VistakTestCase):
                  what="the settings window again")
             display.xdotool("key", "Escape")
             display.click(*client_point(FINE))
-            poll(lambda: self.sized(display, vistak.pid, SPLASH), timeout=10, what="the closing splash")
+            poll(lambda: display.windows(pid=vistak.pid, size=SPLASH), timeout=10, what="the closing splash")
             self.assertEqual(display.pointer(), (512, 384))
             self.assertFalse([w for w in display.windows(pid=vistak.pid) if w[3] == 1024])
             started = time.monotonic()

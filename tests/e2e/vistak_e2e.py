@@ -114,8 +114,9 @@ class Display:
                 values[key] = int(value)
         return (values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"], values["Height"])
 
-    def windows(self, pid=None, name=None):
-        """Viewable top-level X windows: list of (id, x, y, width, height, name)."""
+    def windows(self, pid=None, name=None, size=None):
+        """Viewable top-level X windows, of a process, a name or a (width, height) if given:
+        list of (id, x, y, width, height, name)."""
         tree = self.run(["xwininfo", "-root", "-children"]).stdout
         found = []
         for line in tree.splitlines():
@@ -127,7 +128,7 @@ class Display:
             if name is not None and title != name:
                 continue
             geometry = self.geometry(wid)
-            if geometry is None:
+            if geometry is None or (size is not None and geometry[2:] != tuple(size)):
                 continue
             if pid is not None:
                 prop = self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout
@@ -161,6 +162,21 @@ class Display:
 
     def click(self, x, y, button=1):
         self.xdotool("mousemove", x, y, "click", button)
+
+
+def move_and_wait_geometry(display, wid, pointer, expected, timeout=10, what="the lens to follow the pointer"):
+    """Moves the pointer and waits until the window stands at expected (x, y, width, height)."""
+    display.move(*pointer)
+    seen = []
+
+    def placed():
+        seen.append(display.geometry(wid))
+        return seen[-1] == expected
+
+    try:
+        poll(placed, timeout=timeout, what=what)
+    except AssertionError:
+        raise AssertionError(f"{what}: pointer {pointer}, window at {seen[-1]}, expected {expected}") from None
 
 
 class VistakTestCase(unittest.TestCase):

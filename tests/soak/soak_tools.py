@@ -26,6 +26,16 @@ def leaky_tick_exe():
     return helper_exe("SOAK_LEAKY_TICK")
 
 
+def find_window(display, predicate, what, timeout=40):
+    """The id of the first viewable window for which predicate(width, height, name) holds."""
+    def look():
+        for wid, x, y, width, height, name in display.windows():
+            if predicate(width, height, name):
+                return wid
+        return None
+    return vistak_e2e.poll(look, timeout=timeout, interval=0.5, what=what)
+
+
 def gdi_objects(display, exe_name):
     """GDI objects in use by the one running process called exe_name (read from its handle table)."""
     out = display.run([vistak_e2e.WINE, gui_resources_exe(), exe_name], check=False, timeout=60)

@@ -20,15 +20,6 @@ GDI_GROWTH_BOUND = 16         # objects, whatever the length of the run
 RSS_GROWTH_BOUND_KIB = 6 * 1024
 
 
-def find_window(display, predicate, what, timeout=40):
-    def look():
-        for wid, x, y, width, height, name in display.windows():
-            if predicate(width, height, name):
-                return wid
-        return None
-    return vistak_e2e.poll(look, timeout=timeout, interval=0.5, what=what)
-
-
 class SoakTest(vistak_e2e.VistakTestCase):
 
     def run_ticks(self, display, wid, exe_name, ticks, warm_up, alive):
@@ -57,7 +48,7 @@ class SoakTest(vistak_e2e.VistakTestCase):
     def test_handles_and_memory_stay_flat_while_the_lens_follows_the_pointer(self):
         with vistak_e2e.Display(1024, 768) as display:
             vistak = display.start_vistak(self.exe)
-            lens = find_window(display, lambda w, h, name: (w, h) == (512, 96), "the lens window")
+            lens = soak_tools.find_window(display, lambda w, h, name: (w, h) == (512, 96), "the lens window")
             gdi_growth, rss_growth = self.run_ticks(display, lens, "Vistak.exe", TICKS, WARM_UP_TICKS,
                                                     lambda: vistak.poll() is None)
         self.assertLessEqual(gdi_growth, GDI_GROWTH_BOUND, f"GDI objects grew by {gdi_growth} over {TICKS} ticks")
@@ -68,7 +59,8 @@ class SoakTest(vistak_e2e.VistakTestCase):
             leaky_tick = soak_tools.leaky_tick_exe()
             leaky_name = os.path.basename(leaky_tick)
             leaker = display.start([vistak_e2e.WINE, leaky_tick, str(10 ** 9)])
-            window = find_window(display, lambda w, h, name: name == "soak leaky tick", "the leaking program's window")
+            window = soak_tools.find_window(display, lambda w, h, name: name == "soak leaky tick",
+                                            "the leaking program's window")
             # The leaking window does not follow the pointer: count its ticks by time instead.
             pid = soak_tools.window_pid(display, window)
             with soak_tools.PointerDriver(display):
