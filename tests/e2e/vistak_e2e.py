@@ -161,7 +161,10 @@ class Display:
         self.xdotool("mousemove", x, y)
 
     def click(self, x, y, button=1):
-        self.xdotool("mousemove", x, y, "click", button)
+        # The button is held a moment, as a hand holds it: the press may activate a window, whose
+        # activation handling dispatches waiting messages, and a release already queued with the
+        # press would be taken before a button control has seen its press.
+        self.xdotool("mousemove", x, y, "mousedown", button, "sleep", 0.15, "mouseup", button)
 
 
 def move_and_wait_geometry(display, wid, pointer, expected, timeout=10, what="the lens to follow the pointer"):
