@@ -36,6 +36,15 @@ HWND ApplicationWindow() {
     return window.Get();
 }
 
+// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
+constexpr int kFirstControlId = 100;
+
+// Sent by the shell to every top-level window when its notification area is created.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 Form* FindLoaded(HWND window) {
     for (Form* form : LoadedForms()) {
         if (form->IsLoaded() && form->Handle() == window) return form;
@@ -51,11 +60,42 @@ Form::~Form() = default;
 
 int Form::LoadedCount() { return static_cast<int>(LoadedForms().size()); }
 
+bool Form::AnyKeepsProgramRunning() {
+    const auto& loaded = LoadedForms();
+    return std::any_of(loaded.begin(), loaded.end(), [](const Form* form) { return form->KeepsProgramRunning(); });
+}
+
+void Form::WithdrawAll() {
+    for (Form* form : LoadedForms()) {
+        for (Timer* timer : form->timers_) timer->Stop();
+        ShowWindow(form->window_, SW_HIDE);
+    }
+}
+
+// Tab and Shift+Tab move the focus in tab order, Enter and Space press the
+// focused button, Escape does nothing: only the buttons close such a form.
 bool Form::TranslateDialogKey(const MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     Form* form = FindLoaded(root);
-    return form && form->UsesDialogKeys() && IsDialogMessageW(root, const_cast<MSG*>(&message));
+    if (!form || !form->UsesDialogKeys()) return false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) return true;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && form->PressFocusedButton()) return true;
+    return IsDialogMessageW(root, const_cast<MSG*>(&message));
+}
+
+Control* Form::ControlOf(HWND window) const {
+    for (Control* control : controls_) {
+        if (window && control->Handle() == window) return control;
+    }
+    return nullptr;
+}
+
+bool Form::PressFocusedButton() {
+    auto button = dynamic_cast<Button*>(ControlOf(GetFocus()));
+    if (!button) return false;
+    button->OnCommand(BN_CLICKED);
+    return true;
 }
 
 HWND Form::Handle() {
@@ -75,7 +115,7 @@ void Form::Load() {
     if (window_) return;
     CreateWindowFromDesign();
     LoadedForms().push_back(this);
-    int id = 1;
+    int id = kFirstControlId;
     for (Control* control : controls_) control->Create(window_, id++);
     for (Timer* timer : timers_) timer->Start(window_);
     Form_Load();
@@ -267,13 +307,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_COMMAND:
-        if (lParam) {
-            for (Control* control : controls_) {
-                if (control->Handle() == reinterpret_cast<HWND>(lParam)) {
-                    control->OnCommand(HIWORD(wParam));
-                    return 0;
-                }
-            }
+        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
+            control->OnCommand(HIWORD(wParam));
+            return 0;
         }
         break;
     case WM_INITMENUPOPUP:
@@ -283,6 +319,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Guarded([this] { Unload(); });
         return 0;
     default:
+        if (message == TaskbarCreatedMessage()) {
+            Guarded([this] { Form_TaskbarCreated(); });
+            return 0;
+        }
         break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

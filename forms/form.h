@@ -48,6 +48,10 @@ public:
     void Refresh();
 
     static int LoadedCount();
+    // True while a loaded form keeps the program running: the message loop ends when none does.
+    static bool AnyKeepsProgramRunning();
+    // Stops every timer and hides every window: the program is about to end.
+    static void WithdrawAll();
     // Tab and the other dialog keys for forms that move the focus between controls.
     static bool TranslateDialogKey(const MSG& message);
 
@@ -59,7 +63,11 @@ protected:
     virtual void Form_MouseMove(float /*x*/, float /*y*/) {}
     // A pop-up menu of this form is about to show its items.
     virtual void OnMenuPopup(HMENU /*menu*/) {}
+    // The shell's notification area was created anew (the shell restarted).
+    virtual void Form_TaskbarCreated() {}
     virtual bool UsesDialogKeys() const { return false; }
+    // A form that is never shown does not keep the program running on its own.
+    virtual bool KeepsProgramRunning() const { return true; }
 
 private:
     friend class Control;
@@ -73,6 +81,8 @@ private:
     void PaintBackground(HDC dc);
     void Activated();
     void FocusFirstControl();
+    Control* ControlOf(HWND window) const;
+    bool PressFocusedButton();
 
     const FormDesign& design_;
     HWND window_ = nullptr;
