@@ -5,6 +5,7 @@
 #include "forms/error_report.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    forms::RestrictDllSearchToSystemFolder();
     forms::Guarded(Main);
     forms::RunMessageLoop();
     return 0;

@@ -23,6 +23,16 @@ bool DispatchOne(const MSG& message) {
 
 }  // namespace
 
+void RestrictDllSearchToSystemFolder() {
+    using SetDefaultDirectories = BOOL(WINAPI*)(DWORD);
+    // Looked up by name: Windows before 8 may lack it, and then at least the current folder goes.
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (!found || !reinterpret_cast<SetDefaultDirectories>(reinterpret_cast<void (*)()>(found))(
+                      LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        SetDllDirectoryW(L"");
+    }
+}
+
 void YieldMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -32,7 +42,7 @@ void YieldMessages() {
 
 void RunMessageLoop() {
     MSG message;
-    while (Form::LoadedCount() > 0 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (Form::AnyKeepsProgramRunning() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchOne(message);
     }
 }

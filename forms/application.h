@@ -5,10 +5,13 @@
 
 namespace forms {
 
+// Later DLL loads search the system folder only, never the program's or the current folder.
+void RestrictDllSearchToSystemFolder();
+
 // Dispatches every message waiting for this thread, then returns.
 void YieldMessages();
 
-// Runs the message loop until no form is loaded any more.
+// Runs the message loop until no loaded form keeps the program running.
 void RunMessageLoop();
 
 // Ends the process at once: no unload handler runs.

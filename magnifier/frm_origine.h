@@ -6,6 +6,9 @@
 class FrmOrigine : public forms::Form {
 public:
     FrmOrigine();
+
+private:
+    bool KeepsProgramRunning() const override { return false; }
 };
 
 FrmOrigine& frmOrigine();
