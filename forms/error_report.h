@@ -1,17 +1,22 @@
 #pragma once
-// The run-time error report: an error that no handler traps shows a message
-// box with its text and ends the program. Every event handler is called
-// through Guarded, so every handler gets the report.
+// The run-time error report: an error that no handler traps stops every timer,
+// hides the program's windows, shows one message box with its text and ends
+// the program. Every event handler is called through Guarded, so every handler
+// gets the report; while the report shows, no handler runs.
 #include <exception>
 #include <utility>
 
 namespace forms {
 
-[[noreturn]] void ReportAndEnd(const std::exception& error);
-[[noreturn]] void ReportUnknownAndEnd();
+bool ReportShowing();
+// Shows the report and ends the process; an error raised while the report is
+// already showing is dropped, as the program is ending anyway.
+void ReportAndEnd(const std::exception& error);
+void ReportUnknownAndEnd();
 
 template <typename Handler>
 void Guarded(Handler&& handler) {
+    if (ReportShowing()) return;
     try {
         std::forward<Handler>(handler)();
     } catch (const std::exception& error) {
