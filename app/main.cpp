@@ -4,6 +4,7 @@
 
 #include "app/frm_sda.h"
 #include "forms/application.h"
+#include "forms/run_time_error.h"
 #include "forms/single_instance.h"
 #include "magnifier/magnifier_state.h"
 
@@ -28,6 +29,10 @@ void Main() {
     ZoomFactor = 2.5;
     MovePointerToCaret();
     ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
+    // Windows may refuse that device name with empty initialisation data; the
+    // documented form gives the same display, and without a display there is no lens.
+    if (!ScreenDC) ScreenDC.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+    if (!ScreenDC) throw forms::RunTimeError(5, "Cannot open the display");
     HorzRes = GetDeviceCaps(ScreenDC.Get(), HORZRES);
     VertRes = GetDeviceCaps(ScreenDC.Get(), VERTRES);
     ScreenWidth = HorzRes;

@@ -1,13 +1,20 @@
 #include "forms/single_instance.h"
 
+#include <string>
+
 #include "forms/handles.h"
+#include "forms/run_time_error.h"
 
 namespace forms {
 
 bool ClaimSingleInstance() {
     static OwnedKernelHandle claim;
-    claim.Reset(CreateMutexW(nullptr, FALSE, L"Vistak.SingleInstance"));
-    return claim && GetLastError() != ERROR_ALREADY_EXISTS;
+    claim.Reset(CreateMutexW(nullptr, FALSE, L"Local\\Vistak.SingleInstance"));
+    const DWORD error = GetLastError();
+    if (claim) return error != ERROR_ALREADY_EXISTS;
+    // Another copy that runs with other rights holds a mutex this one may not open.
+    if (error == ERROR_ACCESS_DENIED) return false;
+    throw RunTimeError(5, "Cannot create the single-instance lock (system error " + std::to_string(error) + ")");
 }
 
 }  // namespace forms
