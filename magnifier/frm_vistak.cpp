@@ -22,12 +22,19 @@ FrmVistak::FrmVistak()
       txtGetKey(*this, designs::vistak::txtGetKey, designs::vistak::frmVistakFont,
                 [this](int keyCode, int shift) { txtGetKey_KeyDown(keyCode, shift); }),
       ZoomTimer(*this, designs::vistak::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
+      TrayRetryTimer(*this, designs::vistak::TrayRetryInterval, false, [this] { TrayRetryTimer_Timer(); }),
       mPopupSys(designs::vistak::mPopupSys, {designs::vistak::mSettings}) {}
 
 void FrmVistak::Form_Load() {
-    AddTrayIcon(*this);
+    // At logon the shell may not be ready: the icon is tried again until it is in.
+    TrayRetryTimer.SetEnabled(!AddTrayIcon(*this));
     ZoomTimer.SetEnabled(true);
 }
+
+void FrmVistak::TrayRetryTimer_Timer() { TrayRetryTimer.SetEnabled(!RestoreTrayIcon()); }
+
+// A restarted shell has forgotten the icon.
+void FrmVistak::Form_TaskbarCreated() { TrayRetryTimer.SetEnabled(!RestoreTrayIcon()); }
 
 // The tray icon reports here as a mouse move whose X is the mouse message over the icon.
 void FrmVistak::Form_MouseMove(float x, float /*y*/) {

@@ -13,6 +13,7 @@ public:
 
     forms::TextBox txtGetKey;
     forms::Timer ZoomTimer;
+    forms::Timer TrayRetryTimer;
     forms::PopupMenu mPopupSys;
 
 private:
@@ -20,6 +21,8 @@ private:
     void Form_MouseMove(float x, float y) override;
     void Form_Unload() override;
     void OnMenuPopup(HMENU menu) override;
+    void Form_TaskbarCreated() override;
+    void TrayRetryTimer_Timer();
     void mPopupSys_Click();
     void txtGetKey_KeyDown(int keyCode, int shift);
     void ZoomTimer_Timer();

@@ -32,11 +32,18 @@ std::uint32_t HandleBits(const void* handle) {
 
 }  // namespace
 
-void AddTrayIcon(forms::Form& frm) {
+bool AddTrayIcon(forms::Form& frm) {
     TrayIconData = MakeTrayIconRecord(HandleBits(frm.Handle()), HandleBits(frm.Icon()));
     NOTIFYICONDATAA data = ShellRecord(TrayIconData);
-    Shell_NotifyIconA(NIM_ADD, &data);
+    const bool added = Shell_NotifyIconA(NIM_ADD, &data);
     forms::YieldMessages();
+    return added;
+}
+
+bool RestoreTrayIcon() {
+    NOTIFYICONDATAA data = ShellRecord(TrayIconData);
+    // An icon the shell still has refuses a second add but takes a modify.
+    return Shell_NotifyIconA(NIM_ADD, &data) || Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void RemoveTrayIcon() {

@@ -6,5 +6,8 @@
 
 extern TrayIconRecord TrayIconData;
 
-void AddTrayIcon(forms::Form& frm);
+// Both return whether the shell took the icon: it refuses while its notification area is not ready.
+bool AddTrayIcon(forms::Form& frm);
+// Adds the icon again with the same record, as after a restart of the shell.
+bool RestoreTrayIcon();
 void RemoveTrayIcon();

@@ -12,6 +12,7 @@ inline const forms::FormDesign frmVistak{
 inline const forms::FontDesign frmVistakFont{"System", 9.75};
 inline const forms::Placement txtGetKey{4800, 3000, 150, 300};
 constexpr unsigned ZoomTimerInterval = 50;
+constexpr unsigned TrayRetryInterval = 2000;
 
 inline const char* const mPopupSys = "&SysTray";
 inline const char* const mSettings = "&Impostazioni";
