@@ -29,5 +29,7 @@ void CaptureScreen(double width, double height, double left, double top) {
     });
     SkipOnError([] { frmOrigine().Image().CopyToPicture(); });
     forms::YieldMessages();
-    SkipOnError([] { frmVistak().txtGetKey.SetFocus(); });
+    // The lens takes the keyboard only while it runs: a settings window opened
+    // during this tick (which stopped the timer) keeps it.
+    if (frmVistak().ZoomTimer.Enabled()) SkipOnError([] { frmVistak().txtGetKey.SetFocus(); });
 }
