@@ -89,6 +89,15 @@ class FineAfterChiudiTest(ExitCase):
         self.assertEqual(os.stat(path).st_mtime_ns, written, "FINE rewrote the settings file")
 
 
+class ClosingSplashAtExitTest(ExitCase):
+    def test_closing_the_exit_splash_by_system_command_ends_the_program(self):
+        settings = self.open_with_f5()
+        splash, _ = self.end_with_fine(settings)
+        self.display.xdotool("windowfocus", splash)
+        self.display.xdotool("key", "alt+F4")
+        self.wait_exit(timeout=4.5)
+
+
 class FineWithOldFileTest(ExitCase):
     FILE_BEFORE_START = b"old content\r\n 7 \r\n"
 

@@ -274,6 +274,43 @@ class ZoomButtonsTest(SettingsSession):
         self.assert_running()
 
 
+class KeyboardTest(SettingsSession):
+    # From "CHIUDI", which has the focus when the window opens: the keys that reach a zoom
+    # button in tab order, the key that presses it, and what that zoom writes.
+    PATHS = [
+        (["Tab", "Tab", "Tab"], "Return", "2.00"),
+        (["shift+Tab"], "space", "8.00"),
+    ]
+
+    def press(self, settings, *keys):
+        self.display.xdotool("windowfocus", settings)
+        for key in keys:
+            self.display.xdotool("key", key)
+
+    def test_escape_does_nothing_and_tab_with_enter_or_space_presses_a_zoom_button(self):
+        settings = self.open_with_f5()
+        self.press(settings, "Escape")
+        deadline = time.monotonic() + 1.5
+        while time.monotonic() < deadline:
+            self.assertEqual(self.display.geometry(settings), (*CLIENT_AT_CORNER, *CLIENT_SIZE),
+                             "Escape closed the settings window")
+            self.assert_running()
+            time.sleep(0.1)
+        self.assertIsNone(self.settings_file(), "Escape saved the settings")
+        self.click_client(CHIUDI)
+        self.wait_settings_closed(settings)
+
+        for moves, key, caption in self.PATHS:
+            with self.subTest(keys=moves + [key]):
+                settings = self.open_with_f5()
+                self.press(settings, *moves, key)
+                self.wait_settings_closed(settings)
+                content, lens = next((c, g) for name, c, g in ZOOM_TABLE if name == caption)
+                self.wait_file(content)
+                self.move_and_wait_lens(CENTRE, lens, f"the lens at zoom {caption}")
+        self.assert_running()
+
+
 class ExistingFileTest(SettingsSession):
     FILE_BEFORE_START = b"3.00\r\nsomething else\r\n"
 

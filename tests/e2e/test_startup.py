@@ -1,4 +1,6 @@
 """Start-up as the user sees it: the splash window, its closing, the single-instance rule."""
+import os
+import shutil
 import time
 import unittest
 
@@ -22,9 +24,9 @@ class StartupTest(VistakTestCase):
         # Somewhere else than the centre, so the splash's own pointer move shows.
         self.display.move(100, 700)
 
-    def start_until_splash(self):
+    def start_until_splash(self, exe=None):
         """Starts Vistak; returns (process, splash window, monotonic time it was first seen)."""
-        process = self.display.start_vistak(self.exe)
+        process = self.display.start_vistak(exe or self.exe)
         splash = poll(lambda: self.display.windows(pid=process.pid, size=SPLASH_SIZE), timeout=40, interval=0.02,
                       what="the splash window")[0]
         return process, splash, time.monotonic()
@@ -81,6 +83,37 @@ class StartupTest(VistakTestCase):
         gone = self.wait_gone(wid, timeout=12)
         self.assertGreaterEqual(gone - seen, 5.0)
         poll(lambda: self.display.windows(pid=process.pid, size=LENS_SIZE), timeout=5, what="the lens")
+
+    def test_closing_splash_by_system_command_ends_program(self):
+        process, splash, _ = self.start_until_splash()
+        self.display.xdotool("windowfocus", splash[0])
+        self.display.xdotool("key", "alt+F4")
+        poll(lambda: process.poll() is not None, timeout=10, what="the process to end")
+        self.assertEqual(process.returncode, 0)
+        self.assertEqual(self.display.windows(pid=process.pid), [], "a window stayed")
+
+    def test_untrapped_error_shows_one_report_hides_lens_and_ends_process(self):
+        faulty = os.environ.get("E2E_FAULTY_VISTAK", "")
+        self.assertTrue(os.path.exists(faulty), f"E2E_FAULTY_VISTAK names no program: {faulty!r}")
+        exe = os.path.join(self.folder, "Faulty.exe")
+        shutil.copy(faulty, exe)
+        process, splash, _ = self.start_until_splash(exe)
+        self.display.click(splash[1] + 154, splash[2] + 150)
+        lens = poll(lambda: self.display.windows(pid=process.pid, size=LENS_SIZE), timeout=10, what="the lens")[0]
+        report = poll(lambda: self.display.windows(pid=process.pid, name="Vistak"), timeout=15,
+                      what="the error report")[0]
+        # While it shows, no tick runs (each would raise again) and no second report stacks.
+        deadline = time.monotonic() + 2
+        while time.monotonic() < deadline:
+            self.assertEqual([w[0] for w in self.display.windows(pid=process.pid)], [report[0]],
+                             "the report is not the only window")
+            self.assertIsNone(process.poll(), "the process ended under the report")
+            time.sleep(0.1)
+        self.assertFalse(viewable(self.display, lens[0]))
+        self.display.xdotool("windowfocus", report[0])
+        self.display.xdotool("key", "Return")
+        poll(lambda: process.poll() is not None, timeout=10, what="the process to end after the report")
+        self.assertNotEqual(process.returncode, 0)
 
     def test_second_copy_ends_by_itself_and_leaves_first_alone(self):
         first, splash, _ = self.start_until_splash()

@@ -33,6 +33,16 @@ class TrayAndKeysCase(VistakTestCase):
         # The program's icon is the tray's first: its left 20 x 20 pixels.
         self.icon = (self.tray[1] + 10, self.tray[2] + 10)
 
+    def icon_drawn(self):
+        """True when the tray shows an icon at its left."""
+        trays = self.display.windows(name="Wine System Tray")
+        if not trays:
+            return False
+        x, y, width = trays[0][1:4]
+        area = self.display.pixels(x, y, 20, 20)
+        background = self.display.pixels(x + width - 4, y + 10, 1, 1)[0][0]
+        return sum(1 for row in area for pixel in row if pixel != background) > 20
+
     def program_windows(self):
         return self.display.windows(pid=self.vistak.pid)
 
@@ -60,11 +70,7 @@ class TrayAndKeysCase(VistakTestCase):
 
 class TrayIconTest(TrayAndKeysCase):
     def test_icon_is_in_the_tray(self):
-        x, y = self.tray[1], self.tray[2]
-        area = self.display.pixels(x, y, 20, 20)
-        background = self.display.pixels(x + self.tray[3] - 4, y + 10, 1, 1)[0][0]
-        drawn = sum(1 for row in area for pixel in row if pixel != background)
-        self.assertGreater(drawn, 20, "no icon drawn at the tray's left")
+        self.assertTrue(self.icon_drawn(), "no icon drawn at the tray's left")
 
     def test_right_press_opens_menu_and_settings(self):
         menu = self.right_press_on_icon()
@@ -77,6 +83,15 @@ class TrayIconTest(TrayAndKeysCase):
         poll(self.settings, timeout=8, what="the settings window")
         self.display.xdotool("key", "Escape")
         self.assertIsNone(self.vistak.poll())
+
+    def test_icon_comes_back_after_shell_restart(self):
+        helper = os.environ.get("E2E_SHELL_RESTART", "")
+        self.assertTrue(os.path.exists(helper), f"E2E_SHELL_RESTART names no helper: {helper!r}")
+        restart = self.display.run([WINE, helper], check=False, timeout=60)
+        self.assertEqual(restart.returncode, 0, "the helper found no icon to take away")
+        poll(self.icon_drawn, timeout=10, what="the tray icon to come back")
+        self.right_press_on_icon()
+        poll(self.settings, timeout=8, what="the settings window from the restored icon")
 
     def test_left_click_double_click_and_hover_open_nothing(self):
         px, py = self.icon
@@ -99,6 +114,18 @@ class KeysTest(TrayAndKeysCase):
         self.display.xdotool("windowfocus", self.lens[0])
         self.display.xdotool("key", "F5")
         poll(self.settings, timeout=8, what="the settings window after F5")
+
+    def test_alt_f4_on_lens_ends_program_and_a_new_start_works(self):
+        self.display.xdotool("windowfocus", self.lens[0])
+        self.display.xdotool("key", "alt+F4")
+        code = poll(lambda: self.vistak.poll() is not None and (self.vistak.returncode,), timeout=15,
+                    what="the process to end after Alt+F4 on the lens")[0]
+        self.assertEqual(code, 0)
+        self.assertEqual(self.display.windows(pid=self.vistak.pid), [])
+        self.assertFalse(self.icon_drawn(), "the tray icon stayed")
+        again = self.display.start_vistak(self.exe)
+        poll(lambda: self.display.windows(pid=again.pid, size=(308, 383)), timeout=40,
+             what="the splash of a new start")
 
     def typist(self):
         exe = os.environ.get("E2E_TYPIST", "")

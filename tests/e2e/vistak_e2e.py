@@ -85,7 +85,9 @@ class Display:
             windows = error
         processes = subprocess.run(["ps", "-eo", "pid,stat,etime,args"], capture_output=True, text=True).stdout
         wine = [row for row in processes.splitlines() if ".exe" in row or "wine" in row]
-        return f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  processes:\n    " + "\n    ".join(wine)
+        started = ", ".join(f"{p.pid} exit {p.poll()}" for p in self.processes)
+        return (f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}"
+                f"\n  processes:\n    " + "\n    ".join(wine))
 
     def run(self, args, check=True, timeout=30, **kw):
         return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True, **kw)
