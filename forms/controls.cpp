@@ -69,7 +69,7 @@ Label::Label(Form& form, const LabelDesign& design, Control* container) : Contro
 
 HWND Label::CreateWindowIn(HWND parent, int id) {
     if (design_.background != kNoColour) background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
-    return CreateChild("STATIC", design_.caption, design_.align == TextAlign::Centre ? SS_CENTER : SS_LEFT,
+    return CreateChild("STATIC", design_.caption, SS_CENTER,
                        design_.place, parent, id);
 }
 

@@ -8,7 +8,6 @@ namespace forms {
 
 using ColourRef = std::uint32_t;
 constexpr ColourRef kColorWindow = 0x80000005;
-constexpr ColourRef kColorWindowText = 0x80000008;
 constexpr ColourRef kNoColour = 0xFFFFFFFF;
 
 enum class Border { None, FixedDialog };
@@ -36,13 +35,11 @@ struct Placement {
     int left, top, width, height;  // twips, relative to the container
 };
 
-enum class TextAlign { Left, Centre };
-
+// Every label of the program shows its caption centred.
 struct LabelDesign {
     const char* caption;
     Placement place;
     FontDesign font;
-    TextAlign align;
     ColourRef foreground;  // kNoColour: the default text colour
     ColourRef background;  // kNoColour: transparent over the container
 };

@@ -11,15 +11,13 @@ class Form;
 
 class PopupMenu {
 public:
-    PopupMenu(const char* caption, std::vector<const char*> items) : caption_(caption), items_(std::move(items)) {}
+    explicit PopupMenu(std::vector<const char*> items) : items_(std::move(items)) {}
     // Shows the items at the pointer and returns when the menu closes; messages
     // go on being dispatched meanwhile. The owner's OnMenuPopup receives the menu.
     void Popup(Form& owner);
     bool Is(HMENU menu) const { return menu == showing_; }
-    const char* Caption() const { return caption_; }
 
 private:
-    const char* caption_;
     std::vector<const char*> items_;
     HMENU showing_ = nullptr;
 };

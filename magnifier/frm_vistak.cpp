@@ -23,7 +23,7 @@ FrmVistak::FrmVistak()
                 [this](int keyCode, int shift) { txtGetKey_KeyDown(keyCode, shift); }),
       ZoomTimer(*this, designs::vistak::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
       TrayRetryTimer(*this, designs::vistak::TrayRetryInterval, false, [this] { TrayRetryTimer_Timer(); }),
-      mPopupSys(designs::vistak::mPopupSys, {designs::vistak::mSettings}) {}
+      mPopupSys({designs::vistak::mSettings}) {}
 
 void FrmVistak::Form_Load() {
     // At logon the shell may not be ready: the icon is tried again until it is in.

@@ -12,7 +12,7 @@ inline const forms::FormDesign frmSDA{
 constexpr forms::ColourRef Navy = 0x00800000;
 inline const forms::BoxDesign Picture1{{0, 5040, 4620, 705}, Navy};
 inline const forms::LabelDesign Label1{
-    "www.example.com", {120, 60, 4455, 555}, {"Arial", 20.25}, forms::TextAlign::Centre, 0x0000FFFF,
+    "www.example.com", {120, 60, 4455, 555}, {"Arial", 20.25}, 0x0000FFFF,
     forms::kNoColour};
 constexpr unsigned TimerSDAInterval = 3000;
 

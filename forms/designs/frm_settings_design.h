@@ -14,9 +14,9 @@ inline const forms::FontDesign LabelFont{"Arial", 36};
 inline const forms::FontDesign ButtonFont{"Arial", 26.25};
 
 inline const forms::LabelDesign Label1{
-    "ZOOM", {240, 0, 2595, 735}, LabelFont, forms::TextAlign::Centre, forms::kNoColour, forms::kNoColour};
+    "ZOOM", {240, 0, 2595, 735}, LabelFont, forms::kNoColour, forms::kNoColour};
 inline const forms::LabelDesign lblZoom{
-    "2.50", {180, 750, 2625, 825}, LabelFont, forms::TextAlign::Centre, 0x00FFFFFF, 0x00000000};
+    "2.50", {180, 750, 2625, 825}, LabelFont, 0x00FFFFFF, 0x00000000};
 
 // In tab order: the exit buttons come first, so "CHIUDI" takes the focus.
 inline const std::array<forms::ButtonDesign, 2> cmdExit{{

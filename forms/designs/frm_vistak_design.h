@@ -14,7 +14,6 @@ inline const forms::Placement txtGetKey{4800, 3000, 150, 300};
 constexpr unsigned ZoomTimerInterval = 50;
 constexpr unsigned TrayRetryInterval = 2000;
 
-inline const char* const mPopupSys = "&SysTray";
 inline const char* const mSettings = "&Impostazioni";
 
 }  // namespace designs::vistak

@@ -9,7 +9,6 @@
 namespace artwork {
 
 constexpr int kIconSize = 32;
-constexpr unsigned kIconImageBytes = 744;
 
 // `pixels` holds palette indices 0..15, or Canvas::kTransparent.
 Bytes icon_image(const Canvas& pixels, const Palette16& palette);

@@ -5,7 +5,7 @@
 
 TEST(PopupMenu, ItsClickFiresAsTheItemsAreAboutToShow) {
     TestForm form;
-    forms::PopupMenu menu("&Menu", {"&Item"});
+    forms::PopupMenu menu({"&Item"});
     bool showingAtClick = false;
     int items = -1;
     form.onMenuPopup = [&] {
