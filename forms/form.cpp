@@ -56,7 +56,11 @@ Form* FindLoaded(HWND window) {
 
 Form::Form(const FormDesign& design) : design_(design) {}
 
-Form::~Form() = default;
+// A form destroyed while loaded goes as an unload goes, less what its derived
+// part held: by now its handlers, controls and timers are gone.
+Form::~Form() {
+    if (window_) DestroyWindow(Forget());
+}
 
 int Form::LoadedCount() { return static_cast<int>(LoadedForms().size()); }
 
@@ -82,6 +86,14 @@ bool Form::TranslateDialogKey(const MSG& message) {
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) return true;
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && form->PressFocusedButton()) return true;
     return IsDialogMessageW(root, const_cast<MSG*>(&message));
+}
+
+HWND Form::Forget() {
+    auto& loaded = LoadedForms();
+    loaded.erase(std::remove(loaded.begin(), loaded.end(), this), loaded.end());
+    if (lastActive == this) lastActive = nullptr;
+    savedFocus_ = nullptr;
+    return std::exchange(window_, nullptr);
 }
 
 Control* Form::ControlOf(HWND window) const {
@@ -186,12 +198,7 @@ void Form::Unload() {
     Form_Unload();
     for (Timer* timer : timers_) timer->Stop();
     for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) (*control)->Destroy();
-    HWND window = std::exchange(window_, nullptr);
-    auto& loaded = LoadedForms();
-    loaded.erase(std::remove(loaded.begin(), loaded.end(), this), loaded.end());
-    if (lastActive == this) lastActive = nullptr;
-    savedFocus_ = nullptr;
-    DestroyWindow(window);
+    DestroyWindow(Forget());
     image_.reset();
     picture_.Reset();
     icon_.Reset();

@@ -82,6 +82,8 @@ private:
     void Activated();
     void FocusFirstControl();
     Control* ControlOf(HWND window) const;
+    // No longer loaded: returns the window, for the caller to destroy.
+    HWND Forget();
     bool PressFocusedButton();
 
     const FormDesign& design_;

@@ -7,29 +7,36 @@
 
 namespace forms {
 
-template <typename Handle, typename Release>
+// Most handles are empty when null; a file handle is empty when INVALID_HANDLE_VALUE.
+template <typename Handle>
+constexpr Handle NullHandle() {
+    return Handle{};
+}
+inline HANDLE InvalidHandleValue() { return INVALID_HANDLE_VALUE; }
+
+template <typename Handle, typename Release, Handle (*Empty)() = NullHandle<Handle>>
 class Owned {
 public:
     Owned() = default;
     explicit Owned(Handle handle) : handle_(handle) {}
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
-    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Empty())) {}
     Owned& operator=(Owned&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, Handle{}));
+        if (this != &other) Reset(std::exchange(other.handle_, Empty()));
         return *this;
     }
     ~Owned() { Reset(); }
 
     Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Handle{}; }
-    void Reset(Handle handle = Handle{}) {
-        if (handle_ != Handle{}) Release{}(handle_);
+    explicit operator bool() const { return handle_ != Empty(); }
+    void Reset(Handle handle = Empty()) {
+        if (handle_ != Empty()) Release{}(handle_);
         handle_ = handle;
     }
 
 private:
-    Handle handle_{};
+    Handle handle_ = Empty();
 };
 
 struct DeleteDc { void operator()(HDC h) const { DeleteDC(h); } };
@@ -46,14 +53,8 @@ using OwnedBrush = Owned<HBRUSH, DeleteGdiObject>;
 using OwnedIcon = Owned<HICON, DestroyIconHandle>;
 using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
 using OwnedWindow = Owned<HWND, DestroyWindowHandle>;
-
-// CreateFile and CreateMutex disagree on the empty value; both are kept as "no handle".
-struct CloseFileHandle {
-    void operator()(HANDLE h) const {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-};
-using OwnedKernelHandle = Owned<HANDLE, CloseFileHandle>;
+using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
+using OwnedFile = Owned<HANDLE, CloseKernelHandle, InvalidHandleValue>;
 
 // Keeps a GDI object selected into a DC for a scope and restores the previous one.
 class Selection {

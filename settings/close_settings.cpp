@@ -20,9 +20,9 @@ void CloseSettings() {
 void SaveSettings() {
     const std::wstring path = SettingsFilePath(forms::ProgramFolder());
     ZoomFactor = ZoomToSave(ZoomFactor);
-    forms::OwnedKernelHandle file(
+    forms::OwnedFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) return;
+    if (!file) return;
     const std::string line = SettingsFileLine(ZoomFactor, forms::DecimalSeparator());
     DWORD written = 0;
     WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
