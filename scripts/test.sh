@@ -11,14 +11,14 @@ jobs=$(nproc)
 logs=build/test-logs
 mkdir -p "$logs"
 
-cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/host -j "$jobs"
-cmake -S . -B build/host-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAK_SANITIZE=ON >/dev/null
+cmake -S . -B build/host-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAK_SANITIZE=ON -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/host-sanitize -j "$jobs"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/win32 -j "$jobs"
 if [ "$wine_build" != build/win32 ] && [ "$wine_build" != "$PWD/build/win32" ]; then
-  cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
+  cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
   cmake --build "$wine_build" -j "$jobs"
 fi
 
