@@ -1,12 +1,12 @@
 """The lens: where it goes for a pointer position, and what it shows."""
 import os
-import shutil
 import struct
 import tempfile
 import unittest
 import zlib
 
-from vistak_e2e import Display, VistakTestCase, move_and_wait_geometry, poll
+import design
+from vistak_e2e import Session, poll
 
 ZOOM = 2.5
 
@@ -37,88 +37,43 @@ def pattern(x, y):
     return (LEVELS[bx % 6], LEVELS[by % 6], 64 if (bx // 6 + by // 6) % 2 else 192)
 
 
-class LensCase(VistakTestCase):
-    """One Vistak per class, its splash clicked away, on a display of the class's size."""
-    WIDTH, HEIGHT = 1024, 768
-    PATTERN = False
-
-    @classmethod
-    def setUpClass(cls):
-        cls.lens_size = (round(cls.WIDTH / 5 * ZOOM), round(cls.HEIGHT / 8 / 2.5 * ZOOM))
-        cls.display = Display(cls.WIDTH, cls.HEIGHT).__enter__()
-        cls.class_folder = tempfile.mkdtemp(prefix="vistak-e2e-lens-")
-        try:
-            if cls.PATTERN:
-                picture = os.path.join(cls.class_folder, "pattern.png")
-                write_png(picture, cls.WIDTH, cls.HEIGHT, pattern)
-                cls.display.start(["display", "-geometry", "+0+0", "-immutable", picture])
-                poll(lambda: cls.display.pixels(5, 5, 1, 1)[0][0] == pattern(5, 5), timeout=20,
-                     what="the pattern on the screen")
-            exe = os.path.join(cls.class_folder, "Vistak.exe")
-            shutil.copy(os.environ.get("VISTAK_EXE", ""), exe)
-            cls.vistak = cls.display.start_vistak(exe)
-            splash = poll(lambda: cls.display.windows(pid=cls.vistak.pid, size=(308, 383)), timeout=40,
-                          what="the splash window")[0]
-            cls.display.click(splash[1] + 154, splash[2] + 150)
-            cls.lens = poll(lambda: cls.display.windows(pid=cls.vistak.pid, size=cls.lens_size), timeout=10,
-                            what="the lens window")[0][0]
-            poll(lambda: not cls.display.windows(pid=cls.vistak.pid, size=(308, 383)), timeout=10,
-                 what="the splash window to go")
-        except BaseException:
-            cls.tearDownClass()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.display.__exit__(None, None, None)
-        shutil.rmtree(cls.class_folder, True)
-
-    def setUp(self):
-        # The program runs for the whole class: no private copy per test.
-        self.assertIsNone(self.vistak.poll(), "Vistak is not running")
-
-    def geometry(self):
-        return self.display.geometry(self.lens)
-
-    def check_lens_at(self, pointer, expected):
-        move_and_wait_geometry(self.display, self.lens, pointer, expected, timeout=5, what=f"lens at {expected}")
-
-
-class LensPlacement1024Test(LensCase):
+class LensPlacementTest(Session):
     def test_lens_goes_where_the_pointer_says(self):
-        cases = [
-            ((512, 384), (352, 403, 512, 96)),
-            ((0, 0), (0, 77, 512, 96)),
-            ((1023, 767), (863, 623, 512, 96)),
-            ((512, 652), (352, 671, 512, 96)),
-            ((512, 653), (352, 509, 512, 96)),
-            ((512, 19), (352, 77, 512, 96)),
-            ((512, 20), (352, 39, 512, 96)),
-            ((159, 300), (0, 319, 512, 96)),
-            ((161, 300), (1, 319, 512, 96)),
-            ((1023, 5), (863, 77, 512, 96)),
-        ]
-        for pointer, expected in cases:
+        # Below the pointer, flipped above it near the bottom, pushed down near the top,
+        # stopped at the left edge, not stopped at the right.
+        for pointer, expected in [((512, 652), (352, 671)), ((512, 653), (352, 509)), ((512, 19), (352, 77)),
+                                  ((512, 20), (352, 39)), ((159, 300), (0, 319)), ((161, 300), (1, 319)),
+                                  ((1023, 767), (863, 623))]:
             with self.subTest(pointer=pointer):
-                self.check_lens_at(pointer, expected)
-
-    def test_lens_follows_the_pointer_back_and_forth(self):
-        for _ in range(2):
-            self.check_lens_at((512, 653), (352, 509, 512, 96))
-            self.check_lens_at((512, 652), (352, 671, 512, 96))
+                self.move_and_wait_lens(pointer, (*expected, *design.LENS_SIZE))
 
 
-class LensPlacement1920Test(LensCase):
-    WIDTH, HEIGHT = 1920, 1080
+class WideScreenLensTest(Session):
+    SCREEN = (1920, 1080)
+    START = False
 
-    def test_lens_goes_where_the_pointer_says(self):
+    def test_lens_goes_where_the_pointer_says_and_halves_round_to_even(self):
+        self.vistak = self.start()
+        self.lens = self.past_splash(self.vistak)
         for pointer, expected in [((960, 540), (800, 567, 960, 135)), ((1919, 1079), (1759, 876, 960, 135))]:
             with self.subTest(pointer=pointer):
-                self.check_lens_at(pointer, expected)
+                self.move_and_wait_lens(pointer, expected)
 
 
-class LensPictureTest(LensCase):
-    PATTERN = True
+class LensPictureTest(Session):
+    START = False
+    WIDTH, HEIGHT = design.SCREEN
+
+    def setUp(self):
+        super().setUp()
+        picture = os.path.join(self.folder, "pattern.png")
+        write_png(picture, self.WIDTH, self.HEIGHT, pattern)
+        self.display.start(["display", "-geometry", "+0+0", "-immutable", picture])
+        poll(lambda: self.display.pixels(5, 5, 1, 1)[0][0] == pattern(5, 5), timeout=20,
+             what="the pattern on the screen")
+        self.vistak = self.start()
+        self.lens = self.past_splash(self.vistak)
+        self.lens_size = design.LENS_SIZE
 
     def check_enlargement(self, pointer):
         px, py = pointer
@@ -134,7 +89,7 @@ class LensPictureTest(LensCase):
         if top <= self.HEIGHT / 20:
             top = self.HEIGHT / 20 * 2
         lens = (round(left), round(top), width, height)
-        self.check_lens_at(pointer, lens)
+        self.move_and_wait_lens(pointer, lens)
         left, top = lens[:2]
         self.assertGreater(top, source_y + self.HEIGHT / 20 - 1, "the lens covers what it shows")
 
@@ -181,13 +136,10 @@ class LensPictureTest(LensCase):
                       f"first (lens x, lens y, shown, expected): {wrong[:5]}")
 
     def test_lens_shows_the_area_around_the_pointer_enlarged(self):
-        for pointer in [(512, 384), (300, 200), (700, 600)]:
+        # The last: the source rectangle stops at the screen's left edge.
+        for pointer in [(512, 384), (300, 200), (700, 600), (20, 400)]:
             with self.subTest(pointer=pointer):
                 self.check_enlargement(pointer)
-
-    def test_lens_shows_the_left_edge_enlarged(self):
-        # The source rectangle stops at the screen's left edge.
-        self.check_enlargement((20, 400))
 
 
 if __name__ == "__main__":

@@ -11,10 +11,11 @@ import tempfile
 import time
 import unittest
 
+import design
+
 WINE = os.environ.get("WINE", "wine")
 EXE = os.environ.get("VISTAK_EXE", "")
 PREFIX = os.environ.get("E2E_WINEPREFIX", os.path.join(tempfile.gettempdir(), "vistak-e2e-prefix"))
-
 
 # The displays in use, which a timed-out wait describes.
 OPEN_DISPLAYS = []
@@ -33,10 +34,19 @@ def poll(condition, timeout=10.0, interval=0.05, what="condition"):
         time.sleep(interval)
 
 
-class Display:
-    """A private Xvfb of a given size, with the Wine prefix's server bound to it."""
+def helper_exe(env_name):
+    """A helper program built with the tests, named by an environment variable."""
+    path = os.environ.get(env_name, "")
+    if not os.path.exists(path):
+        raise AssertionError(f"{env_name} names no helper program: {path!r}")
+    return path
 
-    def __init__(self, width=1024, height=768):
+
+class Display:
+    """A private Xvfb of a given size, with the Wine prefix's server bound to it.
+    Leaving it ends every process started through it, by its id, and the Wine server."""
+
+    def __init__(self, width, height):
         self.width, self.height = width, height
         self.xvfb = None
         self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
@@ -44,25 +54,24 @@ class Display:
 
     def __enter__(self):
         OPEN_DISPLAYS.append(self)
-        for n in range(150, 250):
-            if os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
-                continue
-            self.xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", f"{self.width}x{self.height}x24",
-                                          "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            self.env["DISPLAY"] = f":{n}"
-            try:
-                poll(lambda: self.run(["xdpyinfo"], check=False).returncode == 0 or self.xvfb.poll() is not None,
-                     timeout=10, what="Xvfb")
-            except AssertionError:
-                pass
-            if self.xvfb.poll() is None:
-                break
-        # Wine's desktop process belongs to one display: start the prefix's server afresh on this one.
-        self.run(["wineserver", "-k"], check=False)
-        self.run(["wineserver", "-w"], check=False)
-        if not os.path.exists(os.path.join(PREFIX, "system.reg")):
-            self.run([WINE, "wineboot", "-i"], check=False, timeout=300)
-            self.run(["wineserver", "-w"], check=False, timeout=300)
+        try:
+            # Xvfb picks a free display number itself and reports it once it accepts clients.
+            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0",
+                                          f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            number = self.xvfb.stdout.readline().strip()
+            if not number.isdigit():
+                raise AssertionError("Xvfb did not start")
+            self.env["DISPLAY"] = f":{number}"
+            # Wine's desktop process belongs to one display: start the prefix's server afresh on this one.
+            self.run(["wineserver", "-k"], check=False)
+            self.run(["wineserver", "-w"], check=False)
+            if not os.path.exists(os.path.join(PREFIX, "system.reg")):
+                self.run([WINE, "wineboot", "-i"], check=False, timeout=300)
+                self.run(["wineserver", "-w"], check=False, timeout=300)
+        except BaseException:
+            self.__exit__()
+            raise
         return self
 
     def __exit__(self, *exc):
@@ -75,10 +84,12 @@ class Display:
         if self.xvfb:
             self.xvfb.send_signal(signal.SIGTERM)
             self.xvfb.wait(timeout=10)
-        OPEN_DISPLAYS.remove(self)
+            self.xvfb.stdout.close()
+        if self in OPEN_DISPLAYS:
+            OPEN_DISPLAYS.remove(self)
 
     def describe(self):
-        """What is on the display and which of the prefix's processes run, for a failure report."""
+        """What is on the display and which processes run, for a failure report."""
         try:
             windows = self.windows()
         except (subprocess.SubprocessError, OSError) as error:
@@ -92,15 +103,11 @@ class Display:
     def run(self, args, check=True, timeout=30, **kw):
         return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True, **kw)
 
-    def start(self, args, cwd=None, env=None):
-        process = subprocess.Popen(args, env=dict(self.env, **(env or {})), cwd=cwd,
+    def start(self, args, env=None):
+        process = subprocess.Popen(args, env=dict(self.env, **(env or {})),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(process)
         return process
-
-    def start_vistak(self, exe=None, env=None):
-        """Starts a copy of Vistak.exe (by default a private copy of VISTAK_EXE in folder)."""
-        return self.start([WINE, exe or EXE], env=env)
 
     # --- what the user sees -------------------------------------------------------
 
@@ -168,31 +175,22 @@ class Display:
         # press would be taken before a button control has seen its press.
         self.xdotool("mousemove", x, y, "mousedown", button, "sleep", 0.15, "mouseup", button)
 
-
-def move_and_wait_geometry(display, wid, pointer, expected, timeout=10, what="the lens to follow the pointer"):
-    """Moves the pointer and waits until the window stands at expected (x, y, width, height)."""
-    display.move(*pointer)
-    seen = []
-
-    def placed():
-        seen.append(display.geometry(wid))
-        return seen[-1] == expected
-
-    try:
-        poll(placed, timeout=timeout, what=what)
-    except AssertionError:
-        raise AssertionError(f"{what}: pointer {pointer}, window at {seen[-1]}, expected {expected}") from None
+    def keys(self, wid, *keys):
+        """Gives the keyboard to an X window and types the keys into it."""
+        self.xdotool("windowfocus", wid)
+        for key in keys:
+            self.xdotool("key", key)
 
 
 class VistakTestCase(unittest.TestCase):
-    """Skips nothing: a missing exe is a failure."""
+    """A private copy of Vistak.exe in a folder of its own, where it writes its settings file."""
 
     def setUp(self):
         self.assertTrue(EXE and os.path.exists(EXE), f"VISTAK_EXE not found: {EXE!r}")
         self.folder = tempfile.mkdtemp(prefix="vistak-e2e-")
+        self.addCleanup(shutil.rmtree, self.folder, True)
         self.exe = os.path.join(self.folder, "Vistak.exe")
         shutil.copy(EXE, self.exe)
-        self.addCleanup(shutil.rmtree, self.folder, True)
 
     def settings_file(self):
         path = os.path.join(self.folder, "Vistak.txt")
@@ -200,3 +198,151 @@ class VistakTestCase(unittest.TestCase):
             return None
         with open(path, "rb") as settings:
             return settings.read()
+
+
+class Session(VistakTestCase):
+    """Vistak running on a private display, past its splash, with its lens found.
+    START is False for the tests of the start itself: they get the display only."""
+    START = True
+    SCREEN = design.SCREEN
+    ENV = None
+    FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
+
+    def setUp(self):
+        super().setUp()
+        if self.FILE_BEFORE_START is not None:
+            with open(os.path.join(self.folder, "Vistak.txt"), "wb") as out:
+                out.write(self.FILE_BEFORE_START)
+        self.display = Display(*self.SCREEN).__enter__()
+        self.addCleanup(self.display.__exit__)
+        if self.START:
+            self.vistak = self.start()
+            self.lens = self.past_splash(self.vistak)
+            self.move_and_wait_lens(design.CENTRE, design.LENS_AT_CENTRE)
+
+    # --- the program ---------------------------------------------------------------
+
+    def start(self, exe=None):
+        return self.display.start([WINE, exe or self.exe], env=self.ENV)
+
+    def splash(self, process, timeout=40):
+        return poll(lambda: self.display.windows(pid=process.pid, size=design.SPLASH_SIZE), timeout=timeout,
+                    interval=0.02, what="the splash window")[0]
+
+    def past_splash(self, process):
+        """Clicks the splash away; returns the id of the lens that follows it."""
+        splash = self.splash(process)
+        self.display.click(splash[1] + design.SPLASH_PICTURE[0], splash[2] + design.SPLASH_PICTURE[1])
+        lens = poll(lambda: [w for w in self.display.windows(pid=process.pid) if w[0] != splash[0]], timeout=10,
+                    what="the lens window")[0][0]
+        # The lens loads before the splash unloads; Wine takes a moment to withdraw the splash.
+        poll(lambda: self.display.geometry(splash[0]) is None, timeout=10, what="the splash to go")
+        return lens
+
+    def program_windows(self):
+        return self.display.windows(pid=self.vistak.pid)
+
+    def wait_exit(self, timeout, process=None):
+        """Waits for the process to end; returns its exit code."""
+        process = process or self.vistak
+        poll(lambda: process.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
+        self.assertEqual(self.display.windows(pid=process.pid), [], "a window outlived the process")
+        return process.returncode
+
+    def assert_running(self):
+        self.assertIsNone(self.vistak.poll(), "Vistak ended")
+
+    def assert_meanwhile(self, seconds, check):
+        """check() holds for the next seconds."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            check()
+            time.sleep(0.1)
+
+    # --- the lens ------------------------------------------------------------------
+
+    def move_and_wait_lens(self, pointer, expected, what="the lens to follow the pointer"):
+        self.display.move(*pointer)
+        seen = []
+
+        def placed():
+            seen.append(self.display.geometry(self.lens))
+            return seen[-1] == tuple(expected)
+
+        try:
+            poll(placed, timeout=10, what=what)
+        except AssertionError:
+            raise AssertionError(f"{what}: pointer {pointer}, lens at {seen[-1]}, expected {expected}") from None
+
+    # --- the tray icon -------------------------------------------------------------
+
+    def tray(self):
+        trays = self.display.windows(name=design.TRAY_NAME)
+        return trays[0] if trays else None
+
+    def icon_drawn(self):
+        """True when the tray shows an icon in its first cell (the tray is hidden while it has none)."""
+        tray = self.tray()
+        if not tray:
+            return False
+        cell = self.display.pixels(tray[1], tray[2], 20, 20)
+        background = self.display.pixels(tray[1] + tray[3] - 4, tray[2] + 10, 1, 1)[0][0]
+        return sum(1 for row in cell for pixel in row if pixel != background) > 20
+
+    def icon_point(self):
+        tray = poll(self.tray, timeout=10, what="the system tray")
+        return tray[1] + 10, tray[2] + 10
+
+    # --- the settings window -------------------------------------------------------
+
+    def settings_windows(self):
+        return self.display.windows(pid=self.vistak.pid, name=design.SETTINGS_CAPTION)
+
+    def wait_settings_at_corner(self):
+        seen = []
+
+        def at_corner():
+            seen.append(self.settings_windows())
+            return len(seen[-1]) == 1 and seen[-1][0][1:5] == design.SETTINGS_AT_CORNER and seen[-1][0][0]
+
+        try:
+            return poll(at_corner, timeout=10, what="the settings window at the top-left corner")
+        except AssertionError:
+            self.fail(f"settings window not at the top-left corner: {seen[-1]}")
+
+    def open_with_f5(self):
+        self.display.keys(self.lens, "F5")
+        return self.wait_settings_at_corner()
+
+    def open_from_tray(self):
+        self.assertTrue(self.icon_drawn(), "no icon in the tray")
+        self.display.xdotool("mousemove", *self.icon_point(), "click", 3)
+        settings = self.wait_settings_at_corner()
+        # The tray menu opens with it; Escape closes the menu and leaves the settings window.
+        self.display.xdotool("key", "Escape")
+        poll(lambda: {w[0] for w in self.program_windows()} == {settings, self.lens}, timeout=10,
+             what="the tray menu to close")
+        return settings
+
+    def click_client(self, rect):
+        """Clicks the middle of a rectangle of the settings window's client area."""
+        self.display.click(design.SETTINGS_AT_CORNER[0] + rect[0] + rect[2] // 2,
+                           design.SETTINGS_AT_CORNER[1] + rect[1] + rect[3] // 2)
+
+    def zoom_button(self, caption):
+        return (*design.ZOOM_BUTTONS[caption], *design.ZOOM_BUTTON_SIZE)
+
+    def wait_settings_closed(self, wid):
+        poll(lambda: self.display.geometry(wid) is None, timeout=15, what="the settings window to close")
+
+    def wait_file(self, expected):
+        seen = []
+
+        def written():
+            seen.append(self.settings_file())
+            return seen[-1] == expected
+
+        try:
+            poll(written, timeout=10, what="the settings file")
+        except AssertionError:
+            self.fail(f"Vistak.txt holds {seen[-1]!r}, expected {expected!r}")

@@ -10,22 +10,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 import vistak_e2e  # noqa: E402
 
-def helper_exe(env_name):
-    """A helper program built with the tests, named by an environment variable."""
-    path = os.environ.get(env_name, "")
-    if not os.path.exists(path):
-        raise AssertionError(f"{env_name} names no helper program: {path!r}")
-    return path
-
-
-def gui_resources_exe():
-    return helper_exe("SOAK_GUI_RESOURCES")
-
-
-def leaky_tick_exe():
-    return helper_exe("SOAK_LEAKY_TICK")
-
-
 def find_window(display, predicate, what, timeout=40):
     """The id of the first viewable window for which predicate(width, height, name) holds."""
     def look():
@@ -38,7 +22,8 @@ def find_window(display, predicate, what, timeout=40):
 
 def gdi_objects(display, exe_name):
     """GDI objects in use by the one running process called exe_name (read from its handle table)."""
-    out = display.run([vistak_e2e.WINE, gui_resources_exe(), exe_name], check=False, timeout=60)
+    helper = vistak_e2e.helper_exe("SOAK_GUI_RESOURCES")
+    out = display.run([vistak_e2e.WINE, helper, exe_name], check=False, timeout=60)
     rows = [line.split() for line in out.stdout.splitlines() if line.strip()]
     if out.returncode != 0 or len(rows) != 1 or int(rows[0][1]) < 0:
         raise AssertionError(f"cannot count GDI objects of {exe_name}: rc={out.returncode} {out.stdout!r}")

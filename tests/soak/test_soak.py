@@ -3,7 +3,7 @@ ticks while the lens follows a moving pointer; and the same measurement does
 see a program that leaks a display DC and a bitmap at each tick.
 
 Environment (besides the e2e harness's VISTAK_EXE, WINE, E2E_WINEPREFIX):
-SOAK_TICKS (lens moves to run, default 10000), SOAK_GUI_RESOURCES and
+SOAK_TICKS (lens moves to run, default 3000), SOAK_GUI_RESOURCES and
 SOAK_LEAKY_TICK (the helper programs, built with the tests).
 """
 import os
@@ -13,71 +13,53 @@ import unittest
 import soak_tools
 from soak_tools import vistak_e2e
 
-TICKS = int(os.environ.get("SOAK_TICKS", "10000"))
-WARM_UP_TICKS = 600           # about 30 s of ticks before the first sample
-LEAK_TICKS = max(200, TICKS // 10)
+TICKS = int(os.environ.get("SOAK_TICKS", "3000"))
+WARM_UP_TICKS = 400           # about 20 s of ticks before the first sample
 GDI_GROWTH_BOUND = 16         # objects, whatever the length of the run
 RSS_GROWTH_BOUND_KIB = 6 * 1024
+LEAKED_OBJECTS = 1000          # a DC and a bitmap a tick: about 500 ticks
 
 
-class SoakTest(vistak_e2e.VistakTestCase):
-
-    def run_ticks(self, display, wid, exe_name, ticks, warm_up, alive):
-        """Pointer on its path; samples (gdi, rss) after warm_up lens moves and after ticks more."""
-        pid = soak_tools.window_pid(display, wid)
-        self.assertIsNotNone(pid, "window without _NET_WM_PID")
-        counter = soak_tools.MoveCounter(display, wid)
-        self.addCleanup(counter.close)
-        with soak_tools.PointerDriver(display):
-            def after(moves, timeout):
-                vistak_e2e.poll(lambda: counter.moves() >= moves or not alive(), timeout=timeout, interval=0.5,
-                                what=f"{moves} moves of the window")
-                self.assertTrue(alive(), f"{exe_name} ended during the run")
-            after(warm_up, timeout=warm_up / 5 + 60)
-            start = (soak_tools.gdi_objects(display, exe_name), soak_tools.rss_kib(pid), counter.moves(),
-                     time.monotonic())
-            after(start[2] + ticks, timeout=ticks / 5 + 120)
-            end = (soak_tools.gdi_objects(display, exe_name), soak_tools.rss_kib(pid), counter.moves(),
-                   time.monotonic())
-        moves = end[2] - start[2]
-        rate = moves / (end[3] - start[3])
-        print(f"\n{exe_name}: {moves} moves at {rate:.1f}/s; GDI objects {start[0]} -> {end[0]}; "
-              f"VmRSS {start[1]} -> {end[1]} KiB; load {os.getloadavg()[0]:.2f}", flush=True)
-        return end[0] - start[0], end[1] - start[1]
-
+class SoakTest(vistak_e2e.Session):
     def test_handles_and_memory_stay_flat_while_the_lens_follows_the_pointer(self):
-        with vistak_e2e.Display(1024, 768) as display:
-            vistak = display.start_vistak(self.exe)
-            lens = soak_tools.find_window(display, lambda w, h, name: (w, h) == (512, 96), "the lens window")
-            gdi_growth, rss_growth = self.run_ticks(display, lens, "Vistak.exe", TICKS, WARM_UP_TICKS,
-                                                    lambda: vistak.poll() is None)
-        self.assertLessEqual(gdi_growth, GDI_GROWTH_BOUND, f"GDI objects grew by {gdi_growth} over {TICKS} ticks")
-        self.assertLessEqual(rss_growth, RSS_GROWTH_BOUND_KIB, f"VmRSS grew by {rss_growth} KiB over {TICKS} ticks")
+        pid = soak_tools.window_pid(self.display, self.lens)
+        counter = soak_tools.MoveCounter(self.display, self.lens)
+        self.addCleanup(counter.close)
+
+        def sample_after(moves):
+            vistak_e2e.poll(lambda: counter.moves() >= moves or self.vistak.poll() is not None,
+                            timeout=moves / 5 + 60, interval=0.5, what=f"{moves} moves of the lens")
+            self.assert_running()
+            return soak_tools.gdi_objects(self.display, "Vistak.exe"), soak_tools.rss_kib(pid), time.monotonic()
+
+        with soak_tools.PointerDriver(self.display):
+            start = sample_after(WARM_UP_TICKS)
+            first_move = counter.moves()
+            end = sample_after(first_move + TICKS)
+        moves = counter.moves() - first_move
+        print(f"\nVistak.exe: {moves} moves at {moves / (end[2] - start[2]):.1f}/s; GDI objects {start[0]} -> "
+              f"{end[0]}; VmRSS {start[1]} -> {end[1]} KiB", flush=True)
+        self.assertLessEqual(end[0] - start[0], GDI_GROWTH_BOUND, f"GDI objects grew over {TICKS} ticks")
+        self.assertLessEqual(end[1] - start[1], RSS_GROWTH_BOUND_KIB, f"VmRSS grew over {TICKS} ticks")
+
+
+class LeakMeasurementTest(vistak_e2e.Session):
+    START = False
 
     def test_the_measurement_sees_a_leak_of_one_display_dc_per_tick(self):
-        with vistak_e2e.Display(1024, 768) as display:
-            leaky_tick = soak_tools.leaky_tick_exe()
-            leaky_name = os.path.basename(leaky_tick)
-            leaker = display.start([vistak_e2e.WINE, leaky_tick, str(10 ** 9)])
-            window = soak_tools.find_window(display, lambda w, h, name: name == "soak leaky tick",
-                                            "the leaking program's window")
-            # The leaking window does not follow the pointer: count its ticks by time instead.
-            pid = soak_tools.window_pid(display, window)
-            with soak_tools.PointerDriver(display):
-                time.sleep(2)
-                start = soak_tools.gdi_objects(display, leaky_name), soak_tools.rss_kib(pid), time.monotonic()
-                time.sleep(LEAK_TICKS / 20)
-                self.assertIsNone(leaker.poll(), "the leaking program ended")
-                end = soak_tools.gdi_objects(display, leaky_name), soak_tools.rss_kib(pid), time.monotonic()
-        ticks = (end[2] - start[2]) * 20
-        gdi_growth, rss_growth = end[0] - start[0], end[1] - start[1]
-        print(f"\n{leaky_name}: ~{ticks:.0f} ticks; GDI objects {start[0]} -> {end[0]}; "
-              f"VmRSS {start[1]} -> {end[1]} KiB", flush=True)
-        # Each tick leaks at least a DC and a bitmap; allow for a busy machine running fewer ticks.
-        self.assertGreaterEqual(gdi_growth, LEAK_TICKS, "the GDI count missed the leak")
-        self.assertGreater(gdi_growth, GDI_GROWTH_BOUND * 10)
+        leaky_tick = vistak_e2e.helper_exe("SOAK_LEAKY_TICK")
+        name = os.path.basename(leaky_tick)
+        self.display.start([vistak_e2e.WINE, leaky_tick, str(10 ** 9)])
+        window = soak_tools.find_window(self.display, lambda w, h, title: title == "soak leaky tick",
+                                        "the leaking program's window")
+        pid = soak_tools.window_pid(self.display, window)
+        start = soak_tools.gdi_objects(self.display, name), soak_tools.rss_kib(pid)
+        vistak_e2e.poll(lambda: soak_tools.gdi_objects(self.display, name) - start[0] >= LEAKED_OBJECTS,
+                        timeout=120, interval=1, what=f"the GDI count to see {LEAKED_OBJECTS} leaked objects")
+        rss_growth = soak_tools.rss_kib(pid) - start[1]
+        print(f"\n{name}: VmRSS grew {rss_growth} KiB over about {LEAKED_OBJECTS // 2} ticks", flush=True)
         # Scaled to the long run, the leak's memory growth far exceeds the bound the program must keep.
-        self.assertGreater(rss_growth * TICKS / LEAK_TICKS, RSS_GROWTH_BOUND_KIB * 2,
+        self.assertGreater(rss_growth * TICKS / (LEAKED_OBJECTS // 2), RSS_GROWTH_BOUND_KIB * 2,
                            "VmRSS missed the leak")
 
 
