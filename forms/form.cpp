@@ -13,9 +13,10 @@ namespace forms {
 
 namespace {
 
+// Never destroyed: the shared forms, destroyed at exit, may still be loaded then.
 std::vector<Form*>& LoadedForms() {
-    static std::vector<Form*> forms;
-    return forms;
+    static auto* forms = new std::vector<Form*>;
+    return *forms;
 }
 
 // The form that was last active among the program's own forms: activation
