@@ -49,13 +49,15 @@ TEST(FormLifecycle, ActivationFiresOnceUntilAnotherFormOfTheProgramWasActive) {
 
 namespace {
 
+// A text box keeps references to its placement and font.
+const forms::Placement kBoxPlace{0, 0, 300, 300};
+const forms::FontDesign kFont{"Arial", 8};
+
 class FormWithTextBox : public forms::Form {
 public:
-    FormWithTextBox() : Form(kTestDesign), box(*this, {0, 0, 300, 300}, {"Arial", 8}, [this](int key, int) {
-        keys.push_back(key);
-    }) {}
-    forms::TextBox box;
+    FormWithTextBox() : Form(kTestDesign) {}
     std::vector<int> keys;
+    forms::TextBox box{*this, kBoxPlace, kFont, [this](int key, int) { keys.push_back(key); }};
 };
 
 }  // namespace

@@ -26,24 +26,8 @@ struct Clock {
 
 }  // namespace
 
-TEST(Timer, TicksOnlyWhileEnabledAndItsFormIsLoaded) {
-    int ticks = 0;
-    TimedForm form([&] { ++ticks; });
-    Clock clock;
-    form.timer.SetEnabled(false);
-    EXPECT_TRUE(form.IsLoaded()) << "touching the timer loads its form";
-    ASSERT_TRUE(clock.WaitTicks(5));
-    EXPECT_EQ(ticks, 0);
-    form.timer.SetEnabled(true);
-    ASSERT_TRUE(PumpUntil([&] { return ticks > 3; }));
-    form.Unload();
-    const int atUnload = ticks;
-    ASSERT_TRUE(clock.WaitTicks(5));
-    EXPECT_EQ(ticks, atUnload);
-}
-
-TEST(Timer, TicksDoNotNestWhenTheHandlerPumpsMessages) {
-    int depth = 0, deepest = 0, ticks = 0;
+TEST(Timer, TicksOneAtATimeWhileEnabledAndItsFormIsLoaded) {
+    int ticks = 0, depth = 0, deepest = 0;
     Clock clock;
     TimedForm form([&] {
         deepest = std::max(deepest, ++depth);
@@ -53,7 +37,15 @@ TEST(Timer, TicksDoNotNestWhenTheHandlerPumpsMessages) {
         }
         --depth;
     });
-    form.Load();
-    ASSERT_TRUE(PumpUntil([&] { return ticks > 1; }));
+    form.timer.SetEnabled(false);
+    EXPECT_TRUE(form.IsLoaded()) << "touching the timer loads its form";
+    ASSERT_TRUE(clock.WaitTicks(5));
+    EXPECT_EQ(ticks, 0);
+    form.timer.SetEnabled(true);
+    ASSERT_TRUE(PumpUntil([&] { return ticks > 3; }));
     EXPECT_EQ(deepest, 1);
+    form.Unload();
+    const int atUnload = ticks;
+    ASSERT_TRUE(clock.WaitTicks(5));
+    EXPECT_EQ(ticks, atUnload);
 }

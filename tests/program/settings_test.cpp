@@ -15,7 +15,9 @@ std::string ReadFile(const std::wstring& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-TEST_F(SettingsFile, ReplacesTheFileWithTheOneLineOfTheFactor) {
+// The file is replaced by the one line of the factor; a file that cannot be
+// written does not stop the program.
+TEST_F(SettingsFile, ReplacedByTheLineOfTheFactorUnlessLocked) {
     std::ofstream(SettingsPath().c_str(), std::ios::binary) << "something else\r\nand more\r\n";
     ZoomFactor = 8;
     SaveSettings();
@@ -24,9 +26,7 @@ TEST_F(SettingsFile, ReplacesTheFileWithTheOneLineOfTheFactor) {
     SaveSettings();
     EXPECT_EQ(ZoomFactor, 2.5) << "a factor below 1 becomes 2.5 for the magnifier too";
     EXPECT_EQ(ReadFile(SettingsPath()).substr(2, 1), std::string(1, forms::DecimalSeparator()));
-}
 
-TEST_F(SettingsFile, OneThatCannotBeWrittenDoesNotStopTheProgram) {
     const forms::OwnedFile locked(
         CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_TRUE(locked);
