@@ -3,18 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 namespace {
 
-struct Rect {
-    std::int32_t x, y, width, height;
-};
-
-void ExpectRect(const PixelRect& actual, const Rect& expected, const char* what) {
-    EXPECT_EQ(actual.x, expected.x) << what << " x";
-    EXPECT_EQ(actual.y, expected.y) << what << " y";
-    EXPECT_EQ(actual.width, expected.width) << what << " width";
-    EXPECT_EQ(actual.height, expected.height) << what << " height";
+std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> Tie(const PixelRect& r) {
+    return {r.x, r.y, r.width, r.height};
 }
 
 // One tick per row: held lens position, the SetWindowPos and BitBlt rectangles
@@ -23,8 +17,7 @@ struct WorkedExample {
     double W, H, Z;
     std::int32_t pointerX, pointerY;
     double lensLeft, lensTop;
-    Rect window;
-    Rect copy;  // x, y, width, height
+    PixelRect window, copy;  // x, y, width, height
     double sourceWidth, sourceHeight, lensWidth, lensHeight;
 };
 
@@ -63,8 +56,8 @@ TEST(TickGeometry, WorkedExamples) {
         const TickGeometry g = ComputeTickGeometry(e.W, e.H, e.Z, e.pointerX, e.pointerY);
         EXPECT_DOUBLE_EQ(g.LensLeft, e.lensLeft);
         EXPECT_DOUBLE_EQ(g.LensTop, e.lensTop);
-        ExpectRect(LensWindowRect(g), e.window, "window");
-        ExpectRect(CaptureRect(g), e.copy, "copy");
+        EXPECT_EQ(Tie(LensWindowRect(g)), Tie(e.window));
+        EXPECT_EQ(Tie(CaptureRect(g)), Tie(e.copy));
         EXPECT_DOUBLE_EQ(g.SourceWidth, e.sourceWidth);
         EXPECT_DOUBLE_EQ(g.SourceHeight, e.sourceHeight);
         EXPECT_DOUBLE_EQ(g.LensWidth, e.lensWidth);
