@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/form.h"
+#include "forms/program_folder.h"
 
 namespace forms {
 
@@ -59,9 +60,7 @@ std::wstring ProgramFolder() {
         }
         path.resize(path.size() * 2);
     }
-    std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
-    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
-    return folder;
+    return FolderOfProgram(path);
 }
 
 char DecimalSeparator() {

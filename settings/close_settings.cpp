@@ -18,7 +18,8 @@ void CloseSettings() {
 // The file is never read back. A folder that cannot be written loses only the
 // file: the chosen factor still applies.
 void SaveSettings() {
-    const std::wstring path = SettingsFilePath(forms::ProgramFolder());
+    // At a drive root this gives "C:\\Vistak.txt", which Windows reads as "C:\Vistak.txt".
+    const std::wstring path = forms::ProgramFolder() + L"\\Vistak.txt";
     ZoomFactor = ZoomToSave(ZoomFactor);
     forms::OwnedFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -15,7 +15,3 @@ std::string SettingsFileLine(double zoom, char decimalSeparator) {
     if (point != std::string::npos) number[point] = decimalSeparator;
     return " " + number + " \r\n";
 }
-
-std::wstring SettingsFilePath(std::wstring_view programFolder) {
-    return std::wstring(programFolder) + L"\\Vistak.txt";
-}

@@ -14,23 +14,18 @@ TEST(ToInt32, RoundsToNearestWithTiesToEven) {
         double value;
         std::int32_t expected;
     } cases[] = {
-        {0.5, 0},          {1.5, 2},          {2.5, 2},           {876.5, 876},
-        {957.5, 958},      {-0.5, 0},         {-1.5, -2},         {-2.5, -2},
-        {403.2, 403},      {76.8, 77},        {204.8, 205},       {38.4, 38},
-        {0.49999999999999994, 0},             {-0.49999999999999994, 0},
-        {682.5, 682},      {683.5, 684},      {-7.0, -7},         {0.0, 0},
-        {2147483647.4, 2147483647},           {-2147483648.4, -2147483647 - 1},
-        {-2147483648.5, -2147483647 - 1},     {2147483646.5, 2147483646},
+        {0.5, 0},         {1.5, 2},         {2.5, 2},          {-0.5, 0},          {-1.5, -2},
+        {-2.5, -2},       {403.2, 403},     {76.8, 77},        {0.49999999999999994, 0},
+        {-0.49999999999999994, 0},          {2147483647.4, 2147483647},             {2147483646.5, 2147483646},
+        {-2147483648.4, -2147483647 - 1},   {-2147483648.5, -2147483647 - 1},
     };
     for (const auto& c : cases) EXPECT_EQ(ToInt32(c.value), c.expected) << c.value;
 }
 
 TEST(ToInt32, OverflowsOutsideTheSigned32BitRange) {
     const double inf = std::numeric_limits<double>::infinity();
-    const double cases[] = {2147483647.5, 2147483648.0, -2147483649.0, -2147483648.6,
-                            1e300,        -1e300,       inf,           -inf,
-                            std::numeric_limits<double>::quiet_NaN()};
-    for (double value : cases) {
+    for (double value : {2147483647.5, 2147483648.0, -2147483649.0, -2147483648.6, 1e300, -inf,
+                         std::numeric_limits<double>::quiet_NaN()}) {
         try {
             ToInt32(value);
             ADD_FAILURE() << "no overflow for " << value;

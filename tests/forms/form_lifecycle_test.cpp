@@ -10,69 +10,54 @@ TEST(FormLifecycle, FirstReferenceLoadsOnceAndUnloadDestroysTheWindow) {
     EXPECT_FALSE(form.IsLoaded());
     HWND window = form.Handle();
     ASSERT_TRUE(IsWindow(window));
-    EXPECT_EQ(form.loads, 1);
     EXPECT_FALSE(IsWindowVisible(window)) << "loading must not show the form";
     form.Load();
     EXPECT_EQ(form.loads, 1);
-
     const int loadedBefore = forms::Form::LoadedCount();
     form.Unload();
     EXPECT_EQ(form.unloads, 1);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(forms::Form::LoadedCount(), loadedBefore - 1);
-
     form.Handle();
     EXPECT_EQ(form.loads, 2) << "a reference after unload creates the form afresh";
-    form.Unload();
 }
 
-TEST(FormLifecycle, SystemCloseUnloadsTheForm) {
-    TestForm form;
-    HWND window = form.Handle();
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    forms::YieldMessages();
-    EXPECT_EQ(form.unloads, 1);
-    EXPECT_FALSE(form.IsLoaded());
-}
-
-TEST(FormLifecycle, YieldRunsTheHandlersOfWaitingMessages) {
+TEST(FormLifecycle, YieldRunsTheWaitingClickAndSystemClose) {
     TestForm form;
     HWND window = form.Handle();
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(form.clicks, 0);
     forms::YieldMessages();
     EXPECT_EQ(form.clicks, 1);
-    form.Unload();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_FALSE(form.IsLoaded());
 }
 
 TEST(FormLifecycle, ActivationFiresOnceUntilAnotherFormOfTheProgramWasActive) {
     TestForm first, second;
     first.Show();
-    PumpFor(100);
-    EXPECT_EQ(first.activations, 1);
+    ASSERT_TRUE(PumpUntil([&] { return first.activations == 1; }));
     first.Show();
-    PumpFor(100);
-    EXPECT_EQ(first.activations, 1) << "showing an active form again is no new activation";
     second.Show();
-    PumpFor(100);
+    ASSERT_TRUE(PumpUntil([&] { return second.activations == 1; }));
+    EXPECT_EQ(first.activations, 1) << "showing an active form again is no new activation";
     first.Show();
-    PumpFor(100);
-    EXPECT_EQ(first.activations, 2);
-    first.Unload();
-    second.Unload();
+    EXPECT_TRUE(PumpUntil([&] { return first.activations == 2; }));
 }
 
 namespace {
 
+// A text box keeps references to its placement and font.
 const forms::Placement kBoxPlace{0, 0, 300, 300};
 const forms::FontDesign kFont{"Arial", 8};
 
 class FormWithTextBox : public forms::Form {
 public:
-    FormWithTextBox() : Form(kTestDesign), box(*this, kBoxPlace, kFont, [this](int key, int) { keys.push_back(key); }) {}
-    forms::TextBox box;
+    FormWithTextBox() : Form(kTestDesign) {}
     std::vector<int> keys;
+    forms::TextBox box{*this, kBoxPlace, kFont, [this](int key, int) { keys.push_back(key); }};
 };
 
 }  // namespace
@@ -87,7 +72,6 @@ TEST(FormControls, FocusOnAHiddenFormIsAnErrorAndKeyDownsReachTheHandler) {
         EXPECT_EQ(error.Number(), 5);
     }
     form.Show();
-    PumpFor(50);
     form.box.SetFocus();
     EXPECT_EQ(GetFocus(), form.box.Handle());
     SendMessageW(form.box.Handle(), WM_KEYDOWN, VK_F5, 0);

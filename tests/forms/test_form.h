@@ -1,5 +1,5 @@
 #pragma once
-// A form for the tests: counts its events and can be given a handler for each.
+// A form for the tests that counts its events, and message pumps for waiting on the window system.
 #include <functional>
 
 #include "forms/design.h"
@@ -27,12 +27,20 @@ private:
     }
 };
 
-// Dispatches messages for about the given time.
-inline void PumpFor(DWORD milliseconds) {
+// Dispatches messages until done() holds or timeoutMs have passed; returns done().
+template <typename Done>
+bool PumpUntil(Done done, DWORD timeoutMs = 5000) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
+    for (;;) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        if (done()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
         Sleep(5);
     }
+}
+
+// Dispatches messages for about the given time.
+inline void PumpFor(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "forms/application.h"
+#include <algorithm>
+
 #include "forms/timer.h"
 #include "test_form.h"
 
@@ -12,48 +13,39 @@ public:
     forms::Timer timer;
 };
 
+// A second timer of the same interval tells how many ticks the first one had time for.
+struct Clock {
+    int ticks = 0;
+    TimedForm form{[this] { ++ticks; }};
+    bool WaitTicks(int count) {
+        form.Load();
+        const int until = ticks + count;
+        return PumpUntil([&] { return ticks >= until; });
+    }
+};
+
 }  // namespace
 
-TEST(Timer, TicksWhileLoadedAndStopsWithItsForm) {
-    int ticks = 0;
-    TimedForm form([&] { ++ticks; });
-    form.Load();
-    PumpFor(200);
-    EXPECT_GT(ticks, 3);
-    form.Unload();
-    const int atUnload = ticks;
-    PumpFor(200);
-    EXPECT_EQ(ticks, atUnload);
-}
-
-TEST(Timer, DisabledTimerDoesNotTick) {
-    int ticks = 0;
-    TimedForm form([&] { ++ticks; });
-    form.timer.SetEnabled(false);
-    EXPECT_TRUE(form.IsLoaded()) << "touching the timer loads its form";
-    PumpFor(150);
-    EXPECT_EQ(ticks, 0);
-    form.timer.SetEnabled(true);
-    PumpFor(150);
-    EXPECT_GT(ticks, 0);
-    form.Unload();
-}
-
-TEST(Timer, TicksDoNotNestInsideAYield) {
-    int depth = 0, deepest = 0, ticks = 0;
+TEST(Timer, TicksOneAtATimeWhileEnabledAndItsFormIsLoaded) {
+    int ticks = 0, depth = 0, deepest = 0;
+    Clock clock;
     TimedForm form([&] {
-        ++ticks;
         deepest = std::max(deepest, ++depth);
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 60) {
-            forms::YieldMessages();
-            Sleep(5);
+        // The first tick pumps until its own timer has come due again, as a yield would.
+        if (++ticks == 1) {
+            EXPECT_TRUE(clock.WaitTicks(5));
         }
         --depth;
     });
-    form.Load();
-    PumpFor(300);
-    form.Unload();
-    EXPECT_GT(ticks, 1);
+    form.timer.SetEnabled(false);
+    EXPECT_TRUE(form.IsLoaded()) << "touching the timer loads its form";
+    ASSERT_TRUE(clock.WaitTicks(5));
+    EXPECT_EQ(ticks, 0);
+    form.timer.SetEnabled(true);
+    ASSERT_TRUE(PumpUntil([&] { return ticks > 3; }));
     EXPECT_EQ(deepest, 1);
+    form.Unload();
+    const int atUnload = ticks;
+    ASSERT_TRUE(clock.WaitTicks(5));
+    EXPECT_EQ(ticks, atUnload);
 }

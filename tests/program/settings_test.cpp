@@ -1,67 +1,50 @@
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
-#include <string>
 
-#include "forms/application.h"
-#include "magnifier/frm_vistak.h"
-#include "magnifier/magnifier_state.h"
+#include "forms/handles.h"
+#include "program_test.h"
 #include "settings/close_settings.h"
-#include "settings/frm_settings.h"
 
 namespace {
 
-std::wstring SettingsPath() { return forms::ProgramFolder() + L"\\Vistak.txt"; }
+using SettingsFile = ProgramTest;
+using SettingsWindow = ProgramTest;
 
-std::string ReadSettings() {
-    std::ifstream file(SettingsPath().c_str(), std::ios::binary);
+std::string ReadFile(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-}  // namespace
-
-TEST(SaveSettings, ReplacesTheFileWithTheOneLineOfTheFactor) {
-    {
-        std::ofstream old(SettingsPath().c_str(), std::ios::binary);
-        old << "something else\r\nand more\r\n";
-    }
+// The file is replaced by the one line of the factor; a file that cannot be
+// written does not stop the program.
+TEST_F(SettingsFile, ReplacedByTheLineOfTheFactorUnlessLocked) {
+    std::ofstream(SettingsPath().c_str(), std::ios::binary) << "something else\r\nand more\r\n";
     ZoomFactor = 8;
     SaveSettings();
-    EXPECT_EQ(ReadSettings(), " 8 \r\n");
+    EXPECT_EQ(ReadFile(SettingsPath()), " 8 \r\n");
     ZoomFactor = 0.5;
     SaveSettings();
     EXPECT_EQ(ZoomFactor, 2.5) << "a factor below 1 becomes 2.5 for the magnifier too";
-    EXPECT_EQ(ReadSettings().substr(2, 1), std::string(1, forms::DecimalSeparator()));
-    DeleteFileW(SettingsPath().c_str());
-}
+    EXPECT_EQ(ReadFile(SettingsPath()).substr(2, 1), std::string(1, forms::DecimalSeparator()));
 
-TEST(SaveSettings, AFileThatCannotBeWrittenDoesNotStopTheProgram) {
-    HANDLE locked = CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    const forms::OwnedFile locked(
+        CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(locked);
     ZoomFactor = 3.5;
     EXPECT_NO_THROW(SaveSettings());
     EXPECT_EQ(ZoomFactor, 3.5);
-    CloseHandle(locked);
-    DeleteFileW(SettingsPath().c_str());
 }
 
-TEST(SettingsWindow, ActivationStopsTheLensAndMovesToTheCorner) {
-    ZoomFactor = 2.5;
+TEST_F(SettingsWindow, ActivationStopsTheLensAndMovesToTheCorner) {
     frmVistak().Load();
     ASSERT_TRUE(frmVistak().ZoomTimer.Enabled());
     frmSettings().Show();
-    for (int i = 0; i < 20; ++i) {
-        forms::YieldMessages();
-        Sleep(10);
-    }
-    EXPECT_FALSE(frmVistak().ZoomTimer.Enabled());
-    RECT frame;
+    ASSERT_TRUE(PumpUntil([] { return !frmVistak().ZoomTimer.Enabled(); }));
+    RECT frame, client;
     GetWindowRect(frmSettings().Handle(), &frame);
+    GetClientRect(frmSettings().Handle(), &client);
     EXPECT_EQ(frame.left, 0);
     EXPECT_EQ(frame.top, 0);
-    RECT client;
-    GetClientRect(frmSettings().Handle(), &client);
     EXPECT_EQ(client.right, 637);
     EXPECT_EQ(client.bottom, 147);
     char caption[64] = {};
@@ -73,6 +56,6 @@ TEST(SettingsWindow, ActivationStopsTheLensAndMovesToTheCorner) {
     EXPECT_TRUE(frmVistak().ZoomTimer.Enabled());
     EXPECT_TRUE(frmVistak().IsVisible());
     EXPECT_FALSE(frmSettings().IsLoaded());
-    DeleteFileW(SettingsPath().c_str());
-    frmVistak().Unload();
 }
+
+}  // namespace

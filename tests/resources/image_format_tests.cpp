@@ -1,0 +1,59 @@
+// The committed artwork in the layouts the loaders expect; the drawing itself
+// is pinned by the generator test.
+#include <gtest/gtest.h>
+
+#include "image_files.h"
+
+namespace resource_tests {
+namespace {
+
+// One 32 x 32, 16-colour image of 744 bytes at offset 22, then its
+// BITMAPINFOHEADER, whose height counts the colour bitmap and the mask.
+const Bytes kIconHead{0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0, 0xE8, 2, 0, 0, 22, 0, 0, 0, 40, 0,
+                      0, 0, 32, 0, 0, 0, 64, 0, 0, 0, 1,  0, 4, 0, 0, 0, 0, 0, 0x80, 2, 0, 0};
+
+TEST(IconFiles, LayoutAndMask) {
+    const struct {
+        const char* name;
+        int opaque;
+    } icons[] = {{"vistak.ico", 418}, {"sda.ico", 415}};
+    for (const auto& icon : icons) {
+        const Bytes f = read_file(resource_path(icon.name));
+        ASSERT_EQ(f.size(), 766u) << icon.name;
+        EXPECT_EQ(Bytes(f.begin(), f.begin() + 46), kIconHead) << icon.name;
+        int opaque = 0;
+        for (int pixel = 0; pixel < 32 * 32; ++pixel) {
+            const bool hidden = f[638 + pixel / 8] & (0x80 >> (pixel % 8));
+            const int colour = f[126 + pixel / 2] >> (pixel % 2 ? 0 : 4) & 0x0F;
+            opaque += !hidden;
+            // A hidden pixel that is not black would invert the background behind the icon.
+            EXPECT_TRUE(!hidden || colour == 0) << icon.name << " pixel " << pixel;
+        }
+        EXPECT_EQ(opaque, icon.opaque) << icon.name;
+    }
+}
+
+TEST(SplashBitmap, LayoutAndNavyOutsideTheShownBand) {
+    const Bytes f = read_file(resource_path("splash.bmp"));
+    ASSERT_EQ(f.size(), 114646u);
+    const struct {
+        std::size_t at, size;
+        std::uint32_t value;
+        const char* what;
+    } fields[] = {{0, 2, 0x4D42, "BM"},      {2, 4, 114646, "file size"}, {10, 4, 1078, "bits offset"},
+                  {14, 4, 40, "info size"},  {18, 4, 311, "width"},       {22, 4, 364, "height: bottom row first"},
+                  {26, 2, 1, "planes"},      {28, 2, 8, "bits"},          {30, 4, 0, "BI_RGB"},
+                  {34, 4, 113568, "image size"}, {46, 4, 256, "colours"}};
+    for (const auto& field : fields)
+        EXPECT_EQ(field.size == 2 ? u16(f, field.at) : u32(f, field.at), field.value) << field.what;
+    // The splash window cuts off the columns from 308 on and covers the rows outside 14 to 328.
+    for (int y = 0; y < 364; ++y)
+        for (int x = 0; x < 311; ++x) {
+            const bool shown = x < 308 && y >= 14 && y <= 328;
+            const std::uint32_t bgr = u32(f, 54 + 4 * f[1078 + (363 - y) * 312 + x]);
+            ASSERT_TRUE(shown || bgr == 0x80) << x << "," << y;
+        }
+}
+
+}  // namespace
+}  // namespace resource_tests
