@@ -121,10 +121,9 @@ void Form::CreateWindowFromDesign() {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     }
     if (design_.retainedImage) {
-        // Big enough for any size the window is given on this screen.
-        const int imageWidth = std::max<int>(GetSystemMetrics(SM_CXSCREEN), TwipsToPixels(design_.clientWidth));
-        const int imageHeight = std::max<int>(GetSystemMetrics(SM_CYSCREEN), TwipsToPixels(design_.clientHeight));
-        image_ = std::make_unique<RetainedImage>(imageWidth, imageHeight, ResolveColour(design_.background));
+        // The design client area to start with; the image grows with what is drawn and painted.
+        image_ = std::make_unique<RetainedImage>(TwipsToPixels(design_.clientWidth),
+                                                 TwipsToPixels(design_.clientHeight), ResolveColour(design_.background));
     }
 }
 
@@ -229,6 +228,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         HDC dc = BeginPaint(window_, &paint);
         if (image_) {
             const RECT& area = paint.rcPaint;
+            image_->Reserve(area.right, area.bottom);
             BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left,
                    area.top, SRCCOPY);
         }
