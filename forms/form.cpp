@@ -36,6 +36,20 @@ HWND ApplicationWindow() {
     return window.Get();
 }
 
+// A window's DC for a scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 Form* FindLoaded(HWND window) {
     for (Form* form : LoadedForms()) {
         if (form->IsLoaded() && form->Handle() == window) return form;
@@ -171,7 +185,16 @@ void Form::SetTop(int twips) {
 }
 
 void Form::Refresh() {
-    if (window_) InvalidateRect(window_, nullptr, FALSE);
+    if (!window_) return;
+    if (!image_) {
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    }
+    // Painting from the image at once saves the invalidation and the WM_PAINT round trip.
+    RECT client;
+    GetClientRect(window_, &client);
+    WindowDc dc(window_);
+    image_->PaintOn(dc.Get(), client);
 }
 
 void Form::PaintBackground(HDC dc) {
@@ -226,12 +249,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        if (image_) {
-            const RECT& area = paint.rcPaint;
-            image_->Reserve(area.right, area.bottom);
-            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left,
-                   area.top, SRCCOPY);
-        }
+        if (image_) image_->PaintOn(dc, paint.rcPaint);
         EndPaint(window_, &paint);
         return 0;
     }

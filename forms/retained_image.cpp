@@ -55,6 +55,12 @@ void RetainedImage::Reserve(int width, int height) {
     image_ = std::move(grown);
 }
 
+void RetainedImage::PaintOn(HDC dc, const RECT& area) {
+    Reserve(area.right, area.bottom);
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left, area.top,
+           SRCCOPY);
+}
+
 HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
     const auto [areaLeft, areaRight] = Span(left, width);
     const auto [areaTop, areaBottom] = Span(top, height);

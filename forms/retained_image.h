@@ -42,6 +42,8 @@ public:
     HDC DrawingDc(int left, int top, int width, int height);
     // Grows the image to at least this size, so that it can be read there.
     void Reserve(int width, int height);
+    // Copies an area of the image onto a window's DC, at the same place.
+    void PaintOn(HDC dc, const RECT& area);
     int Width() const { return image_->Width(); }
     int Height() const { return image_->Height(); }
 
