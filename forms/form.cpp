@@ -81,7 +81,15 @@ bool Form::IsVisible() const { return window_ && IsWindowVisible(window_); }
 
 RetainedImage& Form::Image() {
     Load();
-    if (!image_) throw RunTimeError(481, "Invalid picture");
+    if (!design_.retainedImage) throw RunTimeError(481, "Invalid picture");
+    if (!image_) {
+        // Made at first use, as large as the client area is by then (the lens has its
+        // size then, not its design size); it grows with what is drawn and painted.
+        RECT client;
+        GetClientRect(window_, &client);
+        image_ = std::make_unique<RetainedImage>(std::max<int>(client.right, 1), std::max<int>(client.bottom, 1),
+                                                 ResolveColour(design_.background));
+    }
     return *image_;
 }
 
@@ -134,11 +142,6 @@ void Form::CreateWindowFromDesign() {
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     }
-    if (design_.retainedImage) {
-        // The design client area to start with; the image grows with what is drawn and painted.
-        image_ = std::make_unique<RetainedImage>(TwipsToPixels(design_.clientWidth),
-                                                 TwipsToPixels(design_.clientHeight), ResolveColour(design_.background));
-    }
 }
 
 void Form::Show() {
@@ -186,7 +189,7 @@ void Form::SetTop(int twips) {
 
 void Form::Refresh() {
     if (!window_) return;
-    if (!image_) {
+    if (!design_.retainedImage) {
         InvalidateRect(window_, nullptr, FALSE);
         return;
     }
@@ -194,7 +197,7 @@ void Form::Refresh() {
     RECT client;
     GetClientRect(window_, &client);
     WindowDc dc(window_);
-    image_->PaintOn(dc.Get(), client);
+    Image().PaintOn(dc.Get(), client);
 }
 
 void Form::PaintBackground(HDC dc) {
@@ -244,12 +247,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        if (!image_) PaintBackground(reinterpret_cast<HDC>(wParam));
+        if (!design_.retainedImage) PaintBackground(reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        if (image_) image_->PaintOn(dc, paint.rcPaint);
+        if (design_.retainedImage) Image().PaintOn(dc, paint.rcPaint);
         EndPaint(window_, &paint);
         return 0;
     }

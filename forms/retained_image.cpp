@@ -8,10 +8,19 @@
 namespace forms {
 
 MemorySurface::MemorySurface(int width, int height) : width_(width), height_(height) {
-    HDC screen = GetDC(nullptr);
-    dc_.Reset(CreateCompatibleDC(screen));
-    bitmap_.Reset(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(nullptr, screen);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;  // top-down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    // The pages of a section read as zero (black) until written, and are not resident until then.
+    const DWORD bytes = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
+    section_.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, bytes, nullptr));
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    void* bits = nullptr;
+    bitmap_.Reset(CreateDIBSection(dc_.Get(), &format, DIB_RGB_COLORS, &bits, section_.Get(), 0));
     previous_ = SelectObject(dc_.Get(), bitmap_.Get());
 }
 
@@ -35,14 +44,17 @@ void Copy(HDC target, HDC source, const RECT& area) {
 
 // Nothing the program draws lies beyond the screen, so the image never needs to be larger.
 RetainedImage::RetainedImage(int width, int height, COLORREF background)
-    : background_(CreateSolidBrush(background)),
+    : backgroundColour_(background), background_(CreateSolidBrush(background)),
       limit_{std::max(width, GetSystemMetrics(SM_CXSCREEN)), std::max(height, GetSystemMetrics(SM_CYSCREEN))},
       image_(NewSurface(width, height)) {}
 
 std::unique_ptr<MemorySurface> RetainedImage::NewSurface(int width, int height) const {
     auto surface = std::make_unique<MemorySurface>(width, height);
-    const RECT all{0, 0, width, height};
-    FillRect(surface->Dc(), &all, background_.Get());
+    // Filling a black background would only make the whole surface resident.
+    if (backgroundColour_ != RGB(0, 0, 0)) {
+        const RECT all{0, 0, width, height};
+        FillRect(surface->Dc(), &all, background_.Get());
+    }
     return surface;
 }
 

@@ -14,7 +14,8 @@
 
 namespace forms {
 
-// A bitmap selected into a memory DC for as long as the surface lives.
+// A 32-bit bitmap selected into a memory DC for as long as the surface lives. It
+// starts black, and a page of it takes memory only once it is drawn into.
 class MemorySurface {
 public:
     MemorySurface(int width, int height);
@@ -27,6 +28,7 @@ public:
 
 private:
     int width_, height_;
+    OwnedKernelHandle section_;
     OwnedDc dc_;
     OwnedBitmap bitmap_;
     HGDIOBJ previous_ = nullptr;
@@ -57,6 +59,7 @@ public:
 private:
     std::unique_ptr<MemorySurface> NewSurface(int width, int height) const;
 
+    const COLORREF backgroundColour_;
     OwnedBrush background_;
     const SIZE limit_;
     std::unique_ptr<MemorySurface> image_;
