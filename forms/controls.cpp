@@ -57,8 +57,7 @@ void Control::SetFocus() {
     if (!top || !IsWindowVisible(top) || !IsWindowEnabled(top)) {
         throw RunTimeError(5, "Invalid procedure call or argument");
     }
-    // The lens's text box is given the focus at every tick and nearly always has it already.
-    if (GetFocus() != window_) ::SetFocus(window_);
+    ::SetFocus(window_);
 }
 
 LRESULT Control::ColourStatic(HDC dc, HWND child, HBRUSH containerBrush) {
