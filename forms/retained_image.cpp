@@ -81,12 +81,10 @@ HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
     const RECT all{0, 0, Width(), Height()};
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
-    cleared_ = false;
     return image_->Dc();
 }
 
 void RetainedImage::Clear() {
-    if (std::exchange(cleared_, true)) return;
     if (!IsRectEmpty(&drawn_)) FillRect(image_->Dc(), &drawn_, background_.Get());
     if (picture_) Copy(image_->Dc(), picture_->Dc(), pictureDrawn_);
     drawn_ = pictureDrawn_;
@@ -100,7 +98,6 @@ void RetainedImage::CopyToPicture() {
     // copying its drawn area replaces the whole picture.
     Copy(picture_->Dc(), image_->Dc(), drawn_);
     pictureDrawn_ = drawn_;
-    cleared_ = true;
 }
 
 void StretchDraw(RetainedImage& target, double left, double top, double width, double height, HDC picture,

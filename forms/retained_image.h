@@ -67,9 +67,6 @@ private:
     // Outside these the image and the picture hold only the background colour.
     RECT drawn_{};
     RECT pictureDrawn_{};
-    // Nothing has been drawn since the last clear or copy to the picture, so the
-    // image already is the background with the picture over it.
-    bool cleared_ = true;
 };
 
 // Draws a rectangle of a picture onto a form's retained image, replicating pixels.
