@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""CPU cost and tick rate of Vistak's lens, beside a minimal reference lens.
+"""CPU cost, tick rate and memory of Vistak's lens, beside a minimal reference lens.
 
-Usage: bench/run_benchmark.sh [seconds]   (default 30, or BENCH_SECONDS), which
-builds both programs and sets WINE, VISTAK_EXE, BENCH_REFERENCE_LENS and
-E2E_WINEPREFIX for this script. Optional: BENCH_SIZE=1920x1080, BENCH_ROUNDS=3.
+Usage: bench/run_benchmark.sh [seconds]   (default 20, or BENCH_SECONDS), which
+builds both programs and sets WINE, BENCH_BUILD, VISTAK_EXE, BENCH_REFERENCE_LENS and
+E2E_WINEPREFIX for this script. Optional: BENCH_SIZES="1920x1080:3 3840x2160:1"
+(screen sizes, each with its number of rounds).
 
-Rounds of three phases, each on a fresh private Xvfb of BENCH_SIZE with the pointer moved
+At each size, rounds of three phases, each on a fresh private Xvfb of that size with the pointer moved
 along the same closed path (one point every 25 ms, by xdotool):
   idle       no program: the X server's (and wineserver's) cost of the pointer path alone
   Vistak     Vistak.exe running, after its splash closed and its lens appeared
@@ -16,9 +17,11 @@ less the idle phase's figures for wineserver and Xvfb; the verdict compares
 each lens's best round, since other work on a shared machine only adds. Ticks per second are the
 lens window's ConfigureNotify events per second (xev -event structure): the
 pointer changes between any two ticks, so each tick that moves the lens counts
-once and a tick that is missed or late does not count. It is a benchmark, not a
-test: it prints figures and the targets (>= 19.5 ticks/s; total CPU <= 1.25 x
-the reference's) and exits 0 whatever they are.
+once and a tick that is missed or late does not count. Memory is the program
+process's resident set (VmRSS) at the end of its phase. It is a benchmark, not a
+test: it prints figures and the targets (>= 19.5 ticks/s; total CPU at 1920x1080
+<= 1.15 x the reference's; resident memory <= 1.3 x the reference's at 1920x1080
+and <= 1.5 x at 3840x2160) and exits 0 whatever they are.
 """
 import os
 import subprocess
@@ -32,10 +35,13 @@ import soak_tools  # noqa: E402
 from soak_tools import vistak_e2e  # noqa: E402
 
 HZ = os.sysconf("SC_CLK_TCK")
-SECONDS = float(sys.argv[1]) if len(sys.argv) > 1 else float(os.environ.get("BENCH_SECONDS", "30"))
-ROUNDS = int(os.environ.get("BENCH_ROUNDS", "3"))
-WIDTH, HEIGHT = map(int, os.environ.get("BENCH_SIZE", "1920x1080").split("x"))
-LENS_SIZE = (int(WIDTH / 5 * 2.5), int(HEIGHT / 20 * 2.5))
+SECONDS = float(sys.argv[1]) if len(sys.argv) > 1 else float(os.environ.get("BENCH_SECONDS", "20"))
+SIZES = [(tuple(map(int, size.split("x"))), int(rounds)) for size, rounds in
+         (entry.split(":") for entry in os.environ.get("BENCH_SIZES", "1920x1080:3 3840x2160:1").split())]
+# Per size: the CPU target (Vistak / reference, same run) and the memory target.
+CPU_TARGETS = {(1920, 1080): 1.15}
+RSS_TARGETS = {(1920, 1080): 1.3, (3840, 2160): 1.5}
+TICKS_TARGET = 19.5
 
 
 def required_file(variable):
@@ -79,16 +85,17 @@ def measure(display, program_pid, lens):
     before, moves_before, t0 = [cpu(p) for p in pids], counter.moves() if counter else 0, time.monotonic()
     time.sleep(SECONDS)
     after, moves_after, t1 = [cpu(p) for p in pids], counter.moves() if counter else 0, time.monotonic()
+    rss_mb = soak_tools.rss_kib(program_pid) / 1024.0 if program_pid else 0.0
     if counter:
         counter.close()
     elapsed = t1 - t0
     ms = [(a - b) * 1000.0 / HZ / elapsed for a, b in zip(after, before)]
     return {"program": ms[0], "wineserver": ms[1], "xvfb": ms[2],
-            "ticks": (moves_after - moves_before) / elapsed, "load": os.getloadavg()[0]}
+            "ticks": (moves_after - moves_before) / elapsed, "rss": rss_mb, "load": os.getloadavg()[0]}
 
 
-def phase(args, predicate, what):
-    with vistak_e2e.Display(WIDTH, HEIGHT) as display:
+def phase(size, args, predicate, what):
+    with vistak_e2e.Display(*size) as display:
         with soak_tools.PointerDriver(display):
             if not args:
                 time.sleep(2)
@@ -105,6 +112,50 @@ def totals_less_idle(result, idle):
     return server, xvfb, result["program"] + server + xvfb
 
 
+def ratio(a, b):
+    return a / b if b > 0 else float("inf")
+
+
+def verdict(value, target):
+    return f"(target <= {target:.2f}x): {'met' if value <= target else 'NOT met'}"
+
+
+def run_size(size, rounds, programs):
+    """Runs the rounds at one screen size and prints the figures; returns each lens's best round."""
+    width, height = size
+    lens_size = (int(width / 5 * 2.5), int(height / 20 * 2.5))
+    predicates = {"Vistak": lambda w, h, n: (w, h) == lens_size, "reference": lambda w, h, n: n == "reference lens"}
+    print(f"\n{width}x{height}, {rounds} rounds of {SECONDS:.0f} s per phase")
+    print(f"{'':<14} {'program':>8} {'wineserver':>10} {'Xvfb':>8} {'total':>8} {'ticks/s':>8} {'RSS MB':>7} "
+          f"{'load':>6}")
+    best, rss = {}, {}
+    for round_number in range(1, rounds + 1):
+        # Each round measures all three phases, so that other work on the machine weighs on both lenses alike.
+        idle = phase(size, None, None, None)
+        print(f"{'idle':<14} {'-':>8} {idle['wineserver']:>10.1f} {idle['xvfb']:>8.1f} {'-':>8} {'-':>8} {'-':>7} "
+              f"{idle['load']:>6.2f}", flush=True)
+        for name, (args, what) in programs.items():
+            result = phase(size, args, predicates[name], what)
+            server, xvfb, total = totals_less_idle(result, idle)
+            print(f"{name + ' ' + str(round_number):<14} {result['program']:>8.1f} {server:>10.1f} {xvfb:>8.1f} "
+                  f"{total:>8.1f} {result['ticks']:>8.2f} {result['rss']:>7.1f} {result['load']:>6.2f}", flush=True)
+            if name not in best or total < best[name]["total"]:
+                best[name] = dict(result, total=total)
+            rss[name] = max(rss.get(name, 0.0), result["rss"])
+
+    vistak, reference = best["Vistak"], best["reference"]
+    print(f"Best rounds at {width}x{height} (other work on the machine only adds to a round's figures):")
+    print(f"  Vistak ticks/s {vistak['ticks']:.2f} (target >= {TICKS_TARGET}): "
+          f"{'met' if vistak['ticks'] >= TICKS_TARGET else 'NOT met'}")
+    cpu_ratio = ratio(vistak["total"], reference["total"])
+    print(f"  CPU Vistak / reference: {vistak['total']:.1f} / {reference['total']:.1f} ms/s = {cpu_ratio:.2f}x "
+          + (verdict(cpu_ratio, CPU_TARGETS[size]) if size in CPU_TARGETS else "(no target at this size)"))
+    rss_ratio = ratio(rss["Vistak"], rss["reference"])
+    print(f"  RSS Vistak / reference (highest round): {rss['Vistak']:.1f} / {rss['reference']:.1f} MB = "
+          f"{rss_ratio:.2f}x " + (verdict(rss_ratio, RSS_TARGETS[size]) if size in RSS_TARGETS else "(no target)"),
+          flush=True)
+
+
 def main():
     exe = required_file("VISTAK_EXE")
     folder = tempfile.mkdtemp(prefix="vistak-bench-")
@@ -112,37 +163,16 @@ def main():
     subprocess.run(["cp", exe, vistak], check=True)
     reference = required_file("BENCH_REFERENCE_LENS")
     programs = {
-        "Vistak": ([vistak_e2e.WINE, vistak], lambda w, h, n: (w, h) == LENS_SIZE, "Vistak's lens"),
-        "reference": ([vistak_e2e.WINE, reference], lambda w, h, n: n == "reference lens", "the reference lens"),
+        "Vistak": ([vistak_e2e.WINE, vistak], "Vistak's lens"),
+        "reference": ([vistak_e2e.WINE, reference], "the reference lens"),
     }
-
-    print(f"benchmark: {WIDTH}x{HEIGHT}, {ROUNDS} rounds of {SECONDS:.0f} s per phase, {os.cpu_count()} cores",
-          flush=True)
-    print("CPU ms per second (wineserver and Xvfb less the idle phase); ticks = lens moves per second")
-    print(f"{'':<14} {'program':>8} {'wineserver':>10} {'Xvfb':>8} {'total':>8} {'ticks/s':>8} {'load':>6}")
-    best = {}
-    for round_number in range(1, ROUNDS + 1):
-        # Each round measures all three phases, so that other work on the machine weighs on both lenses alike.
-        idle = phase(None, None, None)
-        print(f"{'idle':<14} {'-':>8} {idle['wineserver']:>10.1f} {idle['xvfb']:>8.1f} {'-':>8} {'-':>8} "
-              f"{idle['load']:>6.2f}", flush=True)
-        for name, (args, predicate, what) in programs.items():
-            result = phase(args, predicate, what)
-            server, xvfb, total = totals_less_idle(result, idle)
-            print(f"{name + ' ' + str(round_number):<14} {result['program']:>8.1f} {server:>10.1f} {xvfb:>8.1f} "
-                  f"{total:>8.1f} {result['ticks']:>8.2f} {result['load']:>6.2f}", flush=True)
-            if name not in best or total < best[name]["total"]:
-                best[name] = dict(result, total=total)
+    print(f"benchmark: {os.environ.get('BENCH_BUILD', 'unnamed')} build under {vistak_e2e.WINE}, "
+          f"{os.cpu_count()} cores")
+    print("CPU ms per second (wineserver and Xvfb less the idle phase); ticks = lens moves per second;")
+    print("RSS = resident memory of the program process at the end of its phase")
+    for size, rounds in SIZES:
+        run_size(size, rounds, programs)
     subprocess.run(["rm", "-rf", folder])
-
-    vistak_best, reference_best = best["Vistak"], best["reference"]
-    ratio = vistak_best["total"] / reference_best["total"] if reference_best["total"] > 0 else float("inf")
-    print()
-    print("Each lens's best round (other work on the machine only adds to a round's figures):")
-    print(f"Vistak ticks/s {vistak_best['ticks']:.2f} (target >= 19.5): "
-          f"{'met' if vistak_best['ticks'] >= 19.5 else 'NOT met'}")
-    print(f"Vistak / reference CPU: {vistak_best['total']:.1f} / {reference_best['total']:.1f} ms/s = {ratio:.2f}x "
-          f"(target <= 1.25x): {'met' if ratio <= 1.25 else 'NOT met'}")
     print("load is the 1-minute load average at the end of each phase (2 cores shared with other runs)")
 
 

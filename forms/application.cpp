@@ -35,6 +35,9 @@ void RestrictDllSearchToSystemFolder() {
 }
 
 void YieldMessages() {
+    // Most yields find nothing waiting: asking for the queue's state is one call, where a
+    // PeekMessage that finds the queue empty also polls the window system.
+    if (LOWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (!DispatchOne(message)) return;

@@ -46,6 +46,20 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
+// A window's DC for a scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 Form* FindLoaded(HWND window) {
     for (Form* form : LoadedForms()) {
         if (form->IsLoaded() && form->Handle() == window) return form;
@@ -120,7 +134,15 @@ bool Form::IsVisible() const { return window_ && IsWindowVisible(window_); }
 
 RetainedImage& Form::Image() {
     Load();
-    if (!image_) throw RunTimeError(481, "Invalid picture");
+    if (!design_.retainedImage) throw RunTimeError(481, "Invalid picture");
+    if (!image_) {
+        // Made at first use, as large as the client area is by then (the lens has its
+        // size then, not its design size); it grows with what is drawn and painted.
+        RECT client;
+        GetClientRect(window_, &client);
+        image_ = std::make_unique<RetainedImage>(std::max<int>(client.right, 1), std::max<int>(client.bottom, 1),
+                                                 ResolveColour(design_.background));
+    }
     return *image_;
 }
 
@@ -173,12 +195,6 @@ void Form::CreateWindowFromDesign() {
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     }
-    if (design_.retainedImage) {
-        // Big enough for any size the window is given on this screen.
-        const int imageWidth = std::max<int>(GetSystemMetrics(SM_CXSCREEN), TwipsToPixels(design_.clientWidth));
-        const int imageHeight = std::max<int>(GetSystemMetrics(SM_CYSCREEN), TwipsToPixels(design_.clientHeight));
-        image_ = std::make_unique<RetainedImage>(imageWidth, imageHeight, ResolveColour(design_.background));
-    }
 }
 
 void Form::Show() {
@@ -220,7 +236,16 @@ void Form::SetTop(int twips) {
 }
 
 void Form::Refresh() {
-    if (window_) InvalidateRect(window_, nullptr, FALSE);
+    if (!window_) return;
+    if (!design_.retainedImage) {
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    }
+    // Painting from the image at once saves the invalidation and the WM_PAINT round trip.
+    RECT client;
+    GetClientRect(window_, &client);
+    WindowDc dc(window_);
+    Image().PaintOn(dc.Get(), client);
 }
 
 void Form::PaintBackground(HDC dc) {
@@ -270,16 +295,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        if (!image_) PaintBackground(reinterpret_cast<HDC>(wParam));
+        if (!design_.retainedImage) PaintBackground(reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        if (image_) {
-            const RECT& area = paint.rcPaint;
-            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left,
-                   area.top, SRCCOPY);
-        }
+        if (design_.retainedImage) Image().PaintOn(dc, paint.rcPaint);
         EndPaint(window_, &paint);
         return 0;
     }

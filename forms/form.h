@@ -44,7 +44,7 @@ public:
     // The off-screen image of the client area (forms with a retained image).
     RetainedImage& Image();
 
-    // Paints the retained image (or the background) on the screen soon.
+    // Paints the retained image on the screen now (a form without one: its background, soon).
     void Refresh();
 
     static int LoadedCount();

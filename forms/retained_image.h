@@ -2,16 +2,20 @@
 // A form's retained image: an off-screen bitmap of its client area that all
 // drawing goes into and that the window repaints from. It can be cleared to
 // the form's background and picture, and copied to become the form's picture.
-// The image is as large as the screen, but a tick draws into a small corner of
-// it: clearing and copying touch only the area drawn since, which keeps a tick's
-// cost to the size of what it draws.
+// The image is only as large as what has been drawn into it or painted from it
+// (it grows, up to the screen's size, and never shrinks), and a picture exists
+// only once the form takes one; clearing and copying touch only the area drawn
+// since, which keeps a tick's cost to the size of what it draws.
 #include <windows.h>
+
+#include <memory>
 
 #include "forms/handles.h"
 
 namespace forms {
 
-// A bitmap selected into a memory DC for as long as the surface lives.
+// A 32-bit bitmap selected into a memory DC for as long as the surface lives. It
+// starts black, and a page of it takes memory only once it is drawn into.
 class MemorySurface {
 public:
     MemorySurface(int width, int height);
@@ -24,6 +28,7 @@ public:
 
 private:
     int width_, height_;
+    OwnedKernelHandle section_;
     OwnedDc dc_;
     OwnedBitmap bitmap_;
     HGDIOBJ previous_ = nullptr;
@@ -34,26 +39,33 @@ public:
     RetainedImage(int width, int height, COLORREF background);
 
     // The image's DC, for reading it.
-    HDC Dc() const { return image_.Dc(); }
-    // The image's DC, for drawing into the given area of it.
+    HDC Dc() const { return image_->Dc(); }
+    // The image's DC, for drawing into the given area of it; the image grows to hold the area.
     HDC DrawingDc(int left, int top, int width, int height);
-    int Width() const { return image_.Width(); }
-    int Height() const { return image_.Height(); }
+    // Grows the image to at least this size, so that it can be read there.
+    void Reserve(int width, int height);
+    // Copies an area of the image onto a window's DC, at the same place.
+    void PaintOn(HDC dc, const RECT& area);
+    int Width() const { return image_->Width(); }
+    int Height() const { return image_->Height(); }
 
     // Back to the background colour, with the picture drawn from the top-left corner.
     void Clear();
     // The picture becomes a copy of the image as it stands.
     void CopyToPicture();
     // The picture's DC, or null while the form has no picture.
-    HDC PictureDc() const { return hasPicture_ ? picture_.Dc() : nullptr; }
+    HDC PictureDc() const { return picture_ ? picture_->Dc() : nullptr; }
 
 private:
-    MemorySurface image_;
-    MemorySurface picture_;
+    std::unique_ptr<MemorySurface> NewSurface(int width, int height) const;
+
+    const COLORREF backgroundColour_;
     OwnedBrush background_;
-    bool hasPicture_ = false;
+    const SIZE limit_;
+    std::unique_ptr<MemorySurface> image_;
+    std::unique_ptr<MemorySurface> picture_;
     // Outside these the image and the picture hold only the background colour.
-    RECT drawn_;
+    RECT drawn_{};
     RECT pictureDrawn_{};
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "forms/application.h"
 #include "forms/retained_image.h"
 #include "test_form.h"
@@ -24,16 +26,22 @@ void Fill(forms::RetainedImage& image, int left, int top, int right, int bottom,
 TEST(RetainedImage, DrawingPersistsAcrossRepaints) {
     TestForm form;
     form.Show();
+    // Larger than the design client area, as the lens is: the image grows with the window.
+    SetWindowPos(form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
     Fill(form.Image(), 0, 0, 40, 40, RGB(255, 0, 0));
+    Fill(form.Image(), 250, 150, 290, 190, RGB(0, 0, 255));
     form.Refresh();
     PumpFor(100);
     RECT frame;
     GetWindowRect(form.Handle(), &frame);
     EXPECT_EQ(ScreenPixel(frame.left + 10, frame.top + 10), RGB(255, 0, 0));
+    EXPECT_EQ(ScreenPixel(frame.left + 270, frame.top + 170), RGB(0, 0, 255));
 
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     PumpFor(100);
     EXPECT_EQ(ScreenPixel(frame.left + 10, frame.top + 10), RGB(255, 0, 0));
+    EXPECT_EQ(ScreenPixel(frame.left + 270, frame.top + 170), RGB(0, 0, 255));
+    EXPECT_EQ(ScreenPixel(frame.left + 200, frame.top + 20), RGB(0, 0, 0)) << "never drawn: the background";
     form.Unload();
 }
 
@@ -100,4 +108,49 @@ TEST(RetainedImage, ClearRemovesWhatWasStretched) {
         for (int x = 0; x < 40; ++x) stale += GetPixel(target.Dc(), x, y) != RGB(9, 9, 9);
     }
     EXPECT_EQ(stale, 0) << "pixels left over from the mirrored drawing";
+}
+
+TEST(RetainedImage, DrawingBeyondASmallImageLandsAndClearsBackToThePicture) {
+    const COLORREF green = RGB(0, 255, 0), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    forms::RetainedImage source(8, 8, white);
+    source.CopyToPicture();
+    const struct {
+        const char* what;
+        std::function<void(forms::RetainedImage&)> draw;
+        POINT inside;
+    } cases[] = {
+        {"right of the image", [&](auto& image) { Fill(image, 60, 5, 70, 15, white); }, {65, 10}},
+        {"below the image", [&](auto& image) { Fill(image, 5, 60, 15, 70, white); }, {10, 65}},
+        {"mirrored, past the corner",
+         [&](auto& image) { forms::StretchDraw(image, 50, 50, -20, -20, source.PictureDc(), 0, 0, 4, 4); },
+         {40, 40}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        forms::RetainedImage image(20, 20, black);
+        Fill(image, 0, 0, 10, 10, green);
+        image.CopyToPicture();
+        c.draw(image);
+        EXPECT_EQ(GetPixel(image.Dc(), c.inside.x, c.inside.y), white);
+        EXPECT_EQ(GetPixel(image.Dc(), 5, 5), green) << "growing keeps what was drawn before";
+        image.Clear();
+        EXPECT_EQ(GetPixel(image.Dc(), c.inside.x, c.inside.y), black);
+        EXPECT_EQ(GetPixel(image.Dc(), 5, 5), green);
+
+        c.draw(image);
+        image.CopyToPicture();
+        Fill(image, 0, 0, 100, 100, green);
+        image.Clear();
+        EXPECT_EQ(GetPixel(image.Dc(), c.inside.x, c.inside.y), white) << "the grown picture comes back";
+        EXPECT_EQ(GetPixel(image.PictureDc(), c.inside.x, c.inside.y), white);
+        EXPECT_EQ(GetPixel(image.Dc(), 90, 90), black);
+    }
+}
+
+TEST(RetainedImage, NeverGrowsBeyondTheScreen) {
+    forms::RetainedImage image(20, 20, RGB(0, 0, 0));
+    Fill(image, 0, 0, 100000, 100000, RGB(0, 255, 0));
+    EXPECT_EQ(image.Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(image.Height(), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(GetPixel(image.Dc(), image.Width() - 1, image.Height() - 1), RGB(0, 255, 0));
 }
