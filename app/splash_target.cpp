@@ -1,6 +1,6 @@
 #include "app/splash_target.h"
 
-#include "magnifier/int32_conversion.h"
+#include "forms/int32_conversion.h"
 
 namespace {
 
@@ -8,7 +8,7 @@ namespace {
 std::int32_t HalfAtFifteenTwips(std::int32_t pixels, double twipsPerPixel) {
     const double twips = pixels * twipsPerPixel;
     const float half = static_cast<float>((twips / 15) / 2);
-    return ToInt32(half);
+    return forms::ToInt32(half);
 }
 
 }  // namespace

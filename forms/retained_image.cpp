@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "magnifier/int32_conversion.h"
+#include "forms/int32_conversion.h"
 
 namespace forms {
 

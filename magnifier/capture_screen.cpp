@@ -4,7 +4,7 @@
 #include "forms/retained_image.h"
 #include "magnifier/frm_origine.h"
 #include "magnifier/frm_vistak.h"
-#include "magnifier/int32_conversion.h"
+#include "forms/int32_conversion.h"
 #include "magnifier/magnifier_state.h"
 
 namespace {
@@ -23,8 +23,8 @@ void SkipOnError(Statement&& statement) {
 void CaptureScreen(double width, double height, double left, double top) {
     SkipOnError([] { frmOrigine().Image().Clear(); });
     SkipOnError([&] {
-        const int w = ToInt32(width), h = ToInt32(height);
-        BitBlt(frmOrigine().Image().DrawingDc(0, 0, w, h), 0, 0, w, h, ScreenDC.Get(), ToInt32(left), ToInt32(top),
+        const int w = forms::ToInt32(width), h = forms::ToInt32(height);
+        BitBlt(frmOrigine().Image().DrawingDc(0, 0, w, h), 0, 0, w, h, ScreenDC.Get(), forms::ToInt32(left), forms::ToInt32(top),
                SRCCOPY);
     });
     SkipOnError([] { frmOrigine().Image().CopyToPicture(); });

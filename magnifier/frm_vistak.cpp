@@ -1,7 +1,7 @@
 #include "magnifier/frm_vistak.h"
 
 #include "forms/application.h"
-#include "magnifier/int32_conversion.h"
+#include "forms/int32_conversion.h"
 #include "settings/frm_settings.h"
 #include "tray/tray_icon.h"
 
@@ -38,7 +38,7 @@ void FrmVistak::Form_TaskbarCreated() { TrayRetryTimer.SetEnabled(!RestoreTrayIc
 
 // The tray icon reports here as a mouse move whose X is the mouse message over the icon.
 void FrmVistak::Form_MouseMove(float x, float /*y*/) {
-    if (ToInt32(x) != TrayRightButtonDown) return;
+    if (forms::ToInt32(x) != TrayRightButtonDown) return;
     mPopupSys.Popup(*this);
     forms::YieldMessages();
 }

@@ -1,6 +1,6 @@
 #include "magnifier/tick_geometry.h"
 
-#include "magnifier/int32_conversion.h"
+#include "forms/int32_conversion.h"
 
 TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double zoom,
                                  std::int32_t pointerX, std::int32_t pointerY) {
@@ -44,9 +44,9 @@ TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double
 }
 
 PixelRect LensWindowRect(const TickGeometry& g) {
-    return {ToInt32(g.LensLeft), ToInt32(g.LensTop), ToInt32(g.LensWidth), ToInt32(g.LensHeight)};
+    return {forms::ToInt32(g.LensLeft), forms::ToInt32(g.LensTop), forms::ToInt32(g.LensWidth), forms::ToInt32(g.LensHeight)};
 }
 
 PixelRect CaptureRect(const TickGeometry& g) {
-    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
+    return {forms::ToInt32(g.SourceX), forms::ToInt32(g.SourceY), forms::ToInt32(g.SourceWidth), forms::ToInt32(g.SourceHeight)};
 }

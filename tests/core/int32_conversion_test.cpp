@@ -1,4 +1,4 @@
-#include "magnifier/int32_conversion.h"
+#include "forms/int32_conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TEST(ToInt32, RoundsToNearestWithTiesToEven) {
         {-0.49999999999999994, 0},          {2147483647.4, 2147483647},             {2147483646.5, 2147483646},
         {-2147483648.4, -2147483647 - 1},   {-2147483648.5, -2147483647 - 1},
     };
-    for (const auto& c : cases) EXPECT_EQ(ToInt32(c.value), c.expected) << c.value;
+    for (const auto& c : cases) EXPECT_EQ(forms::ToInt32(c.value), c.expected) << c.value;
 }
 
 TEST(ToInt32, OverflowsOutsideTheSigned32BitRange) {
@@ -27,7 +27,7 @@ TEST(ToInt32, OverflowsOutsideTheSigned32BitRange) {
     for (double value : {2147483647.5, 2147483648.0, -2147483649.0, -2147483648.6, 1e300, -inf,
                          std::numeric_limits<double>::quiet_NaN()}) {
         try {
-            ToInt32(value);
+            forms::ToInt32(value);
             ADD_FAILURE() << "no overflow for " << value;
         } catch (const forms::RunTimeError& e) {
             EXPECT_EQ(e.Number(), 6) << value;

@@ -1,7 +1,0 @@
-#pragma once
-// Every number handed to a platform call goes through this conversion.
-#include <cstdint>
-
-// Rounds to the nearest integer, ties to even; throws forms::Overflow() when
-// the result does not fit a signed 32-bit integer (NaN and infinities included).
-std::int32_t ToInt32(double value);
