@@ -16,9 +16,11 @@ if [ "$wine_build" != "$PWD/build/win32" ]; then
 fi
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb 1024x768
-  trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+  # Not exec'd below: this trap must run to end the Xvfb and the wineserver.
+  trap 'kill "$xvfb_pid" 2>/dev/null; WINEPREFIX="$PWD/build/wineprefix-run" wineserver -k 2>/dev/null || true' EXIT
   prepare_prefix "$PWD/build/wineprefix-run"
-  exec python3 scripts/screenshot.py "$exe" build
+  python3 scripts/screenshot.py "$exe" build
+  exit
 fi
 prepare_prefix "${WINEPREFIX:-$HOME/.wine}"
 exec "$WINE" "$exe"
