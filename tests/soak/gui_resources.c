@@ -8,16 +8,15 @@
  * to, as on Windows) and counts the entries in use; it is given because some
  * Windows layers answer GetGuiResources with 0 for every process. The helper
  * reads processes of its own bitness only, so it is built like the program it
- * measures. Exit status:
- * 0 ok, 1 a matching process could not be read, 2 no process matched. */
+ * measures. Exit status: 0 ok, 1 a matching process could not be read, 2 no
+ * process matched. */
 #include <windows.h>
 #include <tlhelp32.h>
 #include <winternl.h>
+#include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-
-#include <stddef.h>
 
 #define GDI_TABLE_ENTRIES 0x10000
 
