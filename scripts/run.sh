@@ -12,7 +12,7 @@ if [ "$wine_build" != "$PWD/build/win32" ]; then
   cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
   cmake --build "$wine_build" --target Vistak
   exe="$wine_build/Vistak.exe"
-  echo "This kernel cannot run 32-bit Wine; running the 64-bit build of the same sources." >&2
+  echo "Running the 64-bit build of the same sources under wine64." >&2
 fi
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb 1024x768
