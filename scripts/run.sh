@@ -12,13 +12,15 @@ if [ "$wine_build" != "$PWD/build/win32" ]; then
   cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
   cmake --build "$wine_build" --target Vistak
   exe="$wine_build/Vistak.exe"
-  echo "This kernel cannot run 32-bit Wine; running the 64-bit build of the same sources." >&2
+  echo "Running the 64-bit build of the same sources under wine64." >&2
 fi
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb 1024x768
-  trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+  # Not exec'd below: this trap must run to end the Xvfb and the wineserver.
+  trap 'WINEPREFIX="$PWD/build/wineprefix-run" wineserver -k 2>/dev/null; kill "$xvfb_pid" 2>/dev/null || true' EXIT
   prepare_prefix "$PWD/build/wineprefix-run"
-  exec python3 scripts/screenshot.py "$exe" build
+  python3 scripts/screenshot.py "$exe" build
+  exit
 fi
 prepare_prefix "${WINEPREFIX:-$HOME/.wine}"
 exec "$WINE" "$exe"

@@ -31,12 +31,21 @@ def viewable(size):
     return any(f" {size}+" in line for line in tree.splitlines())
 
 
-# Something to magnify: a test card of coloured bars and text.
+# Something to magnify, drawn without fonts: lines ever closer together, a
+# checkerboard, rings and coloured bars on a gradient.
 card = os.path.join(outdir, "test-card.png")
-subprocess.run(["convert", "-size", "1024x768", "gradient:#2060c0-#f0f0ff", "-fill", "black", "-pointsize", "28",
-                "-draw", "text 40,120 'Vistak makes small text large.'", "-fill", "#c02020",
-                "-draw", "rectangle 40,300 300,360", "-fill", "#20a040", "-draw", "rectangle 320,300 580,360",
-                card], check=True)
+draw = []
+x = 40
+for gap in range(8, 1, -1):
+    for _ in range(6):
+        draw += ["-draw", f"line {x},90 {x},130"]
+        x += gap
+draw += ["-fill", "none", "-stroke", "#202020"]
+draw += [arg for r in range(6, 60, 6) for arg in ("-draw", f"circle 760,140 {760 + r},140")]
+subprocess.run(["convert", "-size", "1024x768", "gradient:#2060c0-#f0f0ff", "-stroke", "black", *draw,
+                "(", "-size", "240x48", "pattern:checkerboard", ")", "-geometry", "+262+86", "-composite",
+                "-stroke", "none", "-fill", "#c02020", "-draw", "rectangle 40,300 300,360",
+                "-fill", "#20a040", "-draw", "rectangle 320,300 580,360", card], check=True)
 viewer = subprocess.Popen(["display", "-geometry", "+0+0", "-backdrop", card], env=env)
 program = subprocess.Popen([wine, exe], env=env)
 try:
@@ -44,8 +53,8 @@ try:
     time.sleep(1)
     shot("vistak-splash.png")
     xdotool("mousemove", 512, 300, "click", 1)
-    poll(lambda: viewable("512x96"), timeout=30, what="the lens")
-    xdotool("mousemove", 160, 110)
+    poll(lambda: viewable("512x96") and not viewable("308x383"), timeout=30, what="the lens without the splash")
+    xdotool("mousemove", 200, 110)
     time.sleep(1)
     shot("vistak-lens.png")
     # A right-button press on the tray icon, held a moment as a hand does.

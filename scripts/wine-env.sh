@@ -1,8 +1,9 @@
 # Sourced by the scripts: picks the Windows build that Wine can run here.
 # Some kernels cannot execute the 32-bit Wine loader; the same sources are then
 # built for 64-bit Windows and that build is the one run under Wine.
+# VISTAK_WINE_BITS=64 takes the 64-bit path on a machine that could run both.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if [ "${VISTAK_WINE_BITS:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   export WINE=/usr/lib/wine/wine
   wine_build="$root/build/win32"
   wine_toolchain="$root/cmake/mingw-i686.cmake"
