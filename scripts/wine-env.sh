@@ -16,19 +16,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Starts a private Xvfb (WIDTHxHEIGHT) and sets DISPLAY; its process id is in xvfb_pid.
+# Xvfb picks a free display number itself and writes it once it accepts clients.
 start_xvfb() {
-  local size="$1" n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    if [ -s "$number_file" ]; then
+      export DISPLAY=":$(tr -d '[:space:]' < "$number_file")"
+      rm -f "$number_file"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
   done
+  rm -f "$number_file"
   echo "could not start Xvfb" >&2
   return 1
 }
