@@ -13,10 +13,10 @@ TrayIconRecord TrayIconData{};
 #ifndef _WIN64
 // The 32-bit shell reads the record byte for byte as the tested layout: six
 // 32-bit fields, then a tip that runs to the end of the first-version size.
-static_assert(NOTIFYICONDATAA_V1_SIZE == std::tuple_size_v<decltype(AnsiTrayRecordBytes(TrayIconRecord{}))>);
+static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayRecordSize);
 static_assert(offsetof(NOTIFYICONDATAA, hWnd) == 4 && offsetof(NOTIFYICONDATAA, uID) == 8 &&
               offsetof(NOTIFYICONDATAA, uFlags) == 12 && offsetof(NOTIFYICONDATAA, uCallbackMessage) == 16 &&
-              offsetof(NOTIFYICONDATAA, hIcon) == 20 && offsetof(NOTIFYICONDATAA, szTip) == 24);
+              offsetof(NOTIFYICONDATAA, hIcon) == 20 && offsetof(NOTIFYICONDATAA, szTip) == kTrayTipOffset);
 #endif
 
 namespace {

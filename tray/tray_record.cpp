@@ -5,6 +5,6 @@ TrayIconRecord MakeTrayIconRecord(std::uint32_t hWnd, std::uint32_t hIcon) {
     constexpr std::uint32_t kWmMouseMove = 512;
     // The NUL ends the tip for the shell; the padding spaces after it are never shown.
     std::string tip = std::string("Vistak by Orlo") + '\0';
-    tip.resize(64, ' ');
-    return {88, hWnd, 1, kNifMessageIconTip, kWmMouseMove, hIcon, tip};
+    tip.resize(kTrayRecordSize - kTrayTipOffset, ' ');
+    return {kTrayRecordSize, hWnd, 1, kNifMessageIconTip, kWmMouseMove, hIcon, tip};
 }

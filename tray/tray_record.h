@@ -3,7 +3,11 @@
 #include <cstdint>
 #include <string>
 
-// The first, 88-byte NOTIFYICONDATA layout. The tip is ASCII, so it is held narrow.
+// The first NOTIFYICONDATA layout: six 32-bit fields, then the 64-byte tip.
+constexpr std::uint32_t kTrayRecordSize = 88;
+constexpr std::uint32_t kTrayTipOffset = 24;
+
+// The tip is ASCII, so it is held narrow.
 struct TrayIconRecord {
     std::uint32_t cbSize, hWnd, uID, uFlags, uCallbackMessage, hIcon;
     std::string szTip;  // exactly 64 characters
