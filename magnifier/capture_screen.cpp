@@ -24,8 +24,8 @@ void CaptureScreen(double width, double height, double left, double top) {
     SkipOnError([] { frmOrigine().Image().Clear(); });
     SkipOnError([&] {
         const int w = forms::ToInt32(width), h = forms::ToInt32(height);
-        BitBlt(frmOrigine().Image().DrawingDc(0, 0, w, h), 0, 0, w, h, ScreenDC.Get(), forms::ToInt32(left), forms::ToInt32(top),
-               SRCCOPY);
+        const int x = forms::ToInt32(left), y = forms::ToInt32(top);
+        BitBlt(frmOrigine().Image().DrawingDc(0, 0, w, h), 0, 0, w, h, ScreenDC.Get(), x, y, SRCCOPY);
     });
     SkipOnError([] { frmOrigine().Image().CopyToPicture(); });
     forms::YieldMessages();

@@ -44,9 +44,11 @@ TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double
 }
 
 PixelRect LensWindowRect(const TickGeometry& g) {
-    return {forms::ToInt32(g.LensLeft), forms::ToInt32(g.LensTop), forms::ToInt32(g.LensWidth), forms::ToInt32(g.LensHeight)};
+    using forms::ToInt32;
+    return {ToInt32(g.LensLeft), ToInt32(g.LensTop), ToInt32(g.LensWidth), ToInt32(g.LensHeight)};
 }
 
 PixelRect CaptureRect(const TickGeometry& g) {
-    return {forms::ToInt32(g.SourceX), forms::ToInt32(g.SourceY), forms::ToInt32(g.SourceWidth), forms::ToInt32(g.SourceHeight)};
+    using forms::ToInt32;
+    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
 }

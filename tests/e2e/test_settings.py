@@ -112,7 +112,7 @@ def italian_locale_installed():
     return "it_it.utf8" in names
 
 
-@unittest.skipUnless(italian_locale_installed(), "needs the it_IT.UTF-8 locale (localedef -i it_IT -f UTF-8 it_IT.UTF-8)")
+@unittest.skipUnless(italian_locale_installed(), "needs the it_IT.UTF-8 locale (scripts/install-deps.sh makes it)")
 class CommaLocaleTest(SettingsCase):
     ENV = {"LC_ALL": "it_IT.UTF-8"}
 
