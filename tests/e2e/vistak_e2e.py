@@ -49,7 +49,9 @@ class Display:
     def __init__(self, width, height):
         self.width, self.height = width, height
         self.xvfb = None
-        self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        # Wine's own errors are kept: a failure report shows them.
+        self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="fixme-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.errors = tempfile.TemporaryFile(mode="w+")
         self.processes = []
 
     def __enter__(self):
@@ -85,6 +87,7 @@ class Display:
             self.xvfb.send_signal(signal.SIGTERM)
             self.xvfb.wait(timeout=10)
             self.xvfb.stdout.close()
+        self.errors.close()
         if self in OPEN_DISPLAYS:
             OPEN_DISPLAYS.remove(self)
 
@@ -97,6 +100,8 @@ class Display:
         processes = subprocess.run(["ps", "-eo", "pid,stat,etime,args"], capture_output=True, text=True).stdout
         wine = [row for row in processes.splitlines() if ".exe" in row or "wine" in row]
         started = ", ".join(f"{p.pid} exit {p.poll()}" for p in self.processes)
+        self.errors.seek(0)
+        started += "\n  their errors:\n    " + "\n    ".join(self.errors.read().splitlines()[-15:])
         return (f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}"
                 f"\n  processes:\n    " + "\n    ".join(wine))
 
@@ -105,7 +110,7 @@ class Display:
 
     def start(self, args, env=None):
         process = subprocess.Popen(args, env=dict(self.env, **(env or {})),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=subprocess.DEVNULL, stderr=self.errors)
         self.processes.append(process)
         return process
 
