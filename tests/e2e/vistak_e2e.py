@@ -196,8 +196,6 @@ class Session(unittest.TestCase):
     def wait_file(self, expected):
         poll(self.settings_file, what="the settings file", expect=expected)
 
-    # --- the program ---------------------------------------------------------------
-
     def start(self, exe=None):
         return self.display.start([WINE, exe or self.exe], env=self.ENV)
 
@@ -218,12 +216,11 @@ class Session(unittest.TestCase):
     def program_windows(self):
         return self.display.windows(pid=self.vistak.pid)
 
-    def wait_exit(self, timeout, process=None):
-        """Waits for the process to end; returns its exit code."""
-        process = process or self.vistak
-        poll(lambda: process.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
-        self.assertEqual(self.display.windows(pid=process.pid), [], "a window outlived the process")
-        return process.returncode
+    def wait_exit(self, timeout):
+        """Waits for Vistak to end; returns its exit code."""
+        poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
+        self.assertEqual(self.display.windows(pid=self.vistak.pid), [], "a window outlived the process")
+        return self.vistak.returncode
 
     def assert_running(self):
         self.assertIsNone(self.vistak.poll(), "Vistak ended")
@@ -240,7 +237,6 @@ class Session(unittest.TestCase):
         poll(lambda: self.display.geometry(self.lens), what=f"{what} to {expected} (pointer at {pointer})",
              expect=tuple(expected))
 
-    # --- the tray icon -------------------------------------------------------------
 
     def tray(self):
         trays = self.display.windows(name=design.TRAY_NAME)
@@ -259,7 +255,6 @@ class Session(unittest.TestCase):
         tray = poll(self.tray, what="the system tray")
         return tray[1] + 10, tray[2] + 10
 
-    # --- the settings window -------------------------------------------------------
 
     def settings_windows(self):
         return self.display.windows(pid=self.vistak.pid, name=design.SETTINGS_CAPTION)
