@@ -70,10 +70,19 @@ def wineserver_pid():
 
 
 def cpu(pid):
+    """utime + stime of a Unix process, in clock ticks (0 for none)."""
     try:
-        return soak_tools.cpu_ticks(pid) if pid else 0
+        with open(f"/proc/{pid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])
     except OSError:
         return 0
+
+
+def find_window(display, predicate, what):
+    """The id of the first viewable window for which predicate(width, height, name) holds."""
+    return vistak_e2e.poll(lambda: [w[0] for w in display.windows() if predicate(*w[3:])], timeout=60,
+                           interval=0.5, what=what)[0]
 
 
 def measure(display, program_pid, lens):
@@ -96,12 +105,12 @@ def measure(display, program_pid, lens):
 
 def phase(size, args, predicate, what):
     with vistak_e2e.Display(*size) as display:
-        with soak_tools.PointerDriver(display):
+        with soak_tools.moving_pointer(display):
             if not args:
                 time.sleep(2)
                 return measure(display, None, None)
             display.start(args)
-            lens = soak_tools.find_window(display, predicate, what, timeout=60)
+            lens = find_window(display, predicate, what)
             pid = soak_tools.window_pid(display, lens)
             time.sleep(3)  # warm-up
             return measure(display, pid, lens)

@@ -17,8 +17,7 @@ class ExitTest(Session):
         self.assertTrue(self.icon_drawn(), "no tray icon before FINE")
         open_settings()
         self.click_client(design.FINE)  # which leaves the pointer away from the centre
-        splash = poll(lambda: self.display.windows(pid=self.vistak.pid, size=design.SPLASH_SIZE), timeout=15,
-                      interval=0.02, what="the closing splash")[0]
+        splash = self.splash(self.vistak, timeout=15)
         seen = time.monotonic()
         self.assertEqual(splash[1:3], design.SPLASH_AT, "closing splash not centred")
         self.assertEqual(self.display.pointer(), design.CENTRE, "FINE did not move the pointer to the centre")

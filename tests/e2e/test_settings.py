@@ -34,6 +34,10 @@ class SettingsCase(Session):
         self.assert_meanwhile(0.8, lambda: self.assertEqual(self.display.geometry(self.lens), standing,
                                                             "the lens follows the pointer behind the settings window"))
 
+    @staticmethod
+    def zoom_button(caption):
+        return (*design.ZOOM_BUTTONS[caption], *design.ZOOM_BUTTON_SIZE)
+
     def choose(self, settings, rect, content, lens):
         """Clicks a button that closes the window; waits for the file and the lens."""
         self.click_client(rect)

@@ -5,7 +5,6 @@ E2E_WINEPREFIX (a prefix of the tests' own; created on first use).
 """
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
@@ -21,16 +20,17 @@ PREFIX = os.environ.get("E2E_WINEPREFIX", os.path.join(tempfile.gettempdir(), "v
 OPEN_DISPLAYS = []
 
 
-def poll(condition, timeout=10.0, interval=0.05, what="condition"):
-    """Returns the first truthy value of condition() within timeout, else fails."""
+def poll(condition, timeout=10.0, interval=0.05, what="condition", expect=None):
+    """Returns the first value of condition() that is truthy (or equals expect, if given) within timeout;
+    else fails with the last value and what the displays show."""
     deadline = time.monotonic() + timeout
     while True:
         value = condition()
-        if value:
+        if value == expect if expect is not None else value:
             return value
         if time.monotonic() > deadline:
             seen = "".join(display.describe() for display in OPEN_DISPLAYS)
-            raise AssertionError(f"timed out after {timeout}s waiting for {what}{seen}")
+            raise AssertionError(f"timed out after {timeout}s waiting for {what}: last {value!r}{seen}")
         time.sleep(interval)
 
 
@@ -84,7 +84,7 @@ class Display:
         self.run(["wineserver", "-k"], check=False)
         self.run(["wineserver", "-w"], check=False, timeout=30)
         if self.xvfb:
-            self.xvfb.send_signal(signal.SIGTERM)
+            self.xvfb.terminate()
             self.xvfb.wait(timeout=10)
             self.xvfb.stdout.close()
         self.errors.close()
@@ -92,21 +92,21 @@ class Display:
             OPEN_DISPLAYS.remove(self)
 
     def describe(self):
-        """What is on the display and which processes run, for a failure report."""
+        """The windows on the display and the Wine processes, for a failure report."""
         try:
             windows = self.windows()
         except (subprocess.SubprocessError, OSError) as error:
             windows = error
-        processes = subprocess.run(["ps", "-eo", "pid,stat,etime,args"], capture_output=True, text=True).stdout
-        wine = [row for row in processes.splitlines() if ".exe" in row or "wine" in row]
+        ps = subprocess.run(["ps", "-eo", "pid,stat,etime,args"], capture_output=True, text=True).stdout
+        wine = "\n    ".join(row for row in ps.splitlines() if ".exe" in row or "wine" in row)
         started = ", ".join(f"{p.pid} exit {p.poll()}" for p in self.processes)
         self.errors.seek(0)
-        started += "\n  their errors:\n    " + "\n    ".join(self.errors.read().splitlines()[-15:])
+        errors = "\n    ".join(self.errors.read().splitlines()[-15:])
         return (f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}"
-                f"\n  processes:\n    " + "\n    ".join(wine))
+                f"\n  their errors:\n    {errors}\n  processes:\n    {wine}")
 
-    def run(self, args, check=True, timeout=30, **kw):
-        return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True, **kw)
+    def run(self, args, check=True, timeout=30):
+        return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True)
 
     def start(self, args, env=None):
         process = subprocess.Popen(args, env=dict(self.env, **(env or {})),
@@ -114,59 +114,40 @@ class Display:
         self.processes.append(process)
         return process
 
-    # --- what the user sees -------------------------------------------------------
-
     def geometry(self, wid):
         """(x, y, width, height) of an X window, or None while it is not viewable."""
         info = self.run(["xwininfo", "-id", wid], check=False).stdout
         if "IsViewable" not in info:
             return None
-        values = {}
-        for row in info.splitlines():
-            key, _, value = row.strip().partition(":")
-            if key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
-                values[key] = int(value)
-        return (values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"], values["Height"])
+        values = dict(row.strip().split(":", 1) for row in info.splitlines() if ":" in row)
+        return tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
     def windows(self, pid=None, name=None, size=None):
         """Viewable top-level X windows, of a process, a name or a (width, height) if given:
         list of (id, x, y, width, height, name)."""
-        tree = self.run(["xwininfo", "-root", "-children"]).stdout
         found = []
-        for line in tree.splitlines():
+        for line in self.run(["xwininfo", "-root", "-children"]).stdout.splitlines():
             line = line.strip()
             if not line.startswith("0x"):
                 continue
-            wid = line.split()[0]
-            title = line.split('"')[1] if '"' in line else ""
-            if name is not None and title != name:
+            wid, title = line.split()[0], line.split('"')[1] if '"' in line else ""
+            geometry = None if name not in (None, title) else self.geometry(wid)
+            if geometry is None or size not in (None, geometry[2:]):
                 continue
-            geometry = self.geometry(wid)
-            if geometry is None or (size is not None and geometry[2:] != tuple(size)):
-                continue
-            if pid is not None:
-                prop = self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout
-                if str(pid) not in prop.split():
-                    continue
-            found.append((wid, *geometry, title))
+            if pid is None or str(pid) in self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout.split():
+                found.append((wid, *geometry, title))
         return found
 
     def pointer(self):
-        out = self.run(["xdotool", "getmouselocation", "--shell"]).stdout
-        values = dict(line.split("=") for line in out.split())
+        values = dict(line.split("=") for line in self.xdotool("getmouselocation", "--shell").stdout.split())
         return int(values["X"]), int(values["Y"])
 
     def pixels(self, x, y, width, height):
         """The screen's RGB pixels of a rectangle: rows of (r, g, b) tuples."""
         raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
                               "rgb:-"], env=self.env, check=True, capture_output=True, timeout=30).stdout
-        return [[tuple(raw[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
+        return [[tuple(raw[i:i + 3]) for i in range(row * width * 3, (row + 1) * width * 3, 3)]
                 for row in range(height)]
-
-    def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=30)
-
-    # --- what the user does -------------------------------------------------------
 
     def xdotool(self, *args):
         return self.run(["xdotool", *map(str, args)])
@@ -187,8 +168,14 @@ class Display:
             self.xdotool("key", key)
 
 
-class VistakTestCase(unittest.TestCase):
-    """A private copy of Vistak.exe in a folder of its own, where it writes its settings file."""
+class Session(unittest.TestCase):
+    """A private copy of Vistak.exe in a folder of its own (where it writes its settings file), running on
+    a private display, past its splash, with its lens found. START is False for the tests of the start
+    itself: they get the display only."""
+    START = True
+    SCREEN = design.SCREEN
+    ENV = None
+    FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
 
     def setUp(self):
         self.assertTrue(EXE and os.path.exists(EXE), f"VISTAK_EXE not found: {EXE!r}")
@@ -196,25 +183,6 @@ class VistakTestCase(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.folder, True)
         self.exe = os.path.join(self.folder, "Vistak.exe")
         shutil.copy(EXE, self.exe)
-
-    def settings_file(self):
-        path = os.path.join(self.folder, "Vistak.txt")
-        if not os.path.exists(path):
-            return None
-        with open(path, "rb") as settings:
-            return settings.read()
-
-
-class Session(VistakTestCase):
-    """Vistak running on a private display, past its splash, with its lens found.
-    START is False for the tests of the start itself: they get the display only."""
-    START = True
-    SCREEN = design.SCREEN
-    ENV = None
-    FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
-
-    def setUp(self):
-        super().setUp()
         if self.FILE_BEFORE_START is not None:
             with open(os.path.join(self.folder, "Vistak.txt"), "wb") as out:
                 out.write(self.FILE_BEFORE_START)
@@ -225,7 +193,15 @@ class Session(VistakTestCase):
             self.lens = self.past_splash(self.vistak)
             self.move_and_wait_lens(design.CENTRE, design.LENS_AT_CENTRE)
 
-    # --- the program ---------------------------------------------------------------
+    def settings_file(self):
+        path = os.path.join(self.folder, "Vistak.txt")
+        if os.path.exists(path):
+            with open(path, "rb") as settings:
+                return settings.read()
+        return None
+
+    def wait_file(self, expected):
+        poll(self.settings_file, what="the settings file", expect=expected)
 
     def start(self, exe=None):
         return self.display.start([WINE, exe or self.exe], env=self.ENV)
@@ -238,21 +214,20 @@ class Session(VistakTestCase):
         """Clicks the splash away; returns the id of the lens that follows it."""
         splash = self.splash(process)
         self.display.click(splash[1] + design.SPLASH_PICTURE[0], splash[2] + design.SPLASH_PICTURE[1])
-        lens = poll(lambda: [w for w in self.display.windows(pid=process.pid) if w[0] != splash[0]], timeout=10,
+        lens = poll(lambda: [w for w in self.display.windows(pid=process.pid) if w[0] != splash[0]],
                     what="the lens window")[0][0]
         # The lens loads before the splash unloads; Wine takes a moment to withdraw the splash.
-        poll(lambda: self.display.geometry(splash[0]) is None, timeout=10, what="the splash to go")
+        poll(lambda: self.display.geometry(splash[0]) is None, what="the splash to go")
         return lens
 
     def program_windows(self):
         return self.display.windows(pid=self.vistak.pid)
 
-    def wait_exit(self, timeout, process=None):
-        """Waits for the process to end; returns its exit code."""
-        process = process or self.vistak
-        poll(lambda: process.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
-        self.assertEqual(self.display.windows(pid=process.pid), [], "a window outlived the process")
-        return process.returncode
+    def wait_exit(self, timeout):
+        """Waits for Vistak to end; returns its exit code."""
+        poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
+        self.assertEqual(self.display.windows(pid=self.vistak.pid), [], "a window outlived the process")
+        return self.vistak.returncode
 
     def assert_running(self):
         self.assertIsNone(self.vistak.poll(), "Vistak ended")
@@ -264,22 +239,11 @@ class Session(VistakTestCase):
             check()
             time.sleep(0.1)
 
-    # --- the lens ------------------------------------------------------------------
-
     def move_and_wait_lens(self, pointer, expected, what="the lens to follow the pointer"):
         self.display.move(*pointer)
-        seen = []
+        poll(lambda: self.display.geometry(self.lens), what=f"{what} to {expected} (pointer at {pointer})",
+             expect=tuple(expected))
 
-        def placed():
-            seen.append(self.display.geometry(self.lens))
-            return seen[-1] == tuple(expected)
-
-        try:
-            poll(placed, timeout=10, what=what)
-        except AssertionError:
-            raise AssertionError(f"{what}: pointer {pointer}, lens at {seen[-1]}, expected {expected}") from None
-
-    # --- the tray icon -------------------------------------------------------------
 
     def tray(self):
         trays = self.display.windows(name=design.TRAY_NAME)
@@ -295,25 +259,17 @@ class Session(VistakTestCase):
         return sum(1 for row in cell for pixel in row if pixel != background) > 20
 
     def icon_point(self):
-        tray = poll(self.tray, timeout=10, what="the system tray")
+        tray = poll(self.tray, what="the system tray")
         return tray[1] + 10, tray[2] + 10
 
-    # --- the settings window -------------------------------------------------------
 
     def settings_windows(self):
         return self.display.windows(pid=self.vistak.pid, name=design.SETTINGS_CAPTION)
 
     def wait_settings_at_corner(self):
-        seen = []
-
-        def at_corner():
-            seen.append(self.settings_windows())
-            return len(seen[-1]) == 1 and seen[-1][0][1:5] == design.SETTINGS_AT_CORNER and seen[-1][0][0]
-
-        try:
-            return poll(at_corner, timeout=10, what="the settings window at the top-left corner")
-        except AssertionError:
-            self.fail(f"settings window not at the top-left corner: {seen[-1]}")
+        poll(lambda: [w[1:5] for w in self.settings_windows()], what="the settings window at the top-left corner",
+             expect=[design.SETTINGS_AT_CORNER])
+        return self.settings_windows()[0][0]
 
     def open_with_f5(self):
         self.display.keys(self.lens, "F5")
@@ -325,8 +281,8 @@ class Session(VistakTestCase):
         settings = self.wait_settings_at_corner()
         # The tray menu opens with it; Escape closes the menu and leaves the settings window.
         self.display.xdotool("key", "Escape")
-        poll(lambda: {w[0] for w in self.program_windows()} == {settings, self.lens}, timeout=10,
-             what="the tray menu to close")
+        poll(lambda: {w[0] for w in self.program_windows()}, what="the tray menu to close",
+             expect={settings, self.lens})
         return settings
 
     def click_client(self, rect):
@@ -334,20 +290,5 @@ class Session(VistakTestCase):
         self.display.click(design.SETTINGS_AT_CORNER[0] + rect[0] + rect[2] // 2,
                            design.SETTINGS_AT_CORNER[1] + rect[1] + rect[3] // 2)
 
-    def zoom_button(self, caption):
-        return (*design.ZOOM_BUTTONS[caption], *design.ZOOM_BUTTON_SIZE)
-
     def wait_settings_closed(self, wid):
         poll(lambda: self.display.geometry(wid) is None, timeout=15, what="the settings window to close")
-
-    def wait_file(self, expected):
-        seen = []
-
-        def written():
-            seen.append(self.settings_file())
-            return seen[-1] == expected
-
-        try:
-            poll(written, timeout=10, what="the settings file")
-        except AssertionError:
-            self.fail(f"Vistak.txt holds {seen[-1]!r}, expected {expected!r}")

@@ -30,35 +30,25 @@ TEST(RetainedImage, DrawingPersistsAcrossRepaints) {
     SetWindowPos(form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
     Fill(form.Image(), 0, 0, 40, 40, RGB(255, 0, 0));
     Fill(form.Image(), 250, 150, 290, 190, RGB(0, 0, 255));
-    form.Refresh();
-    PumpFor(100);
     RECT frame;
     GetWindowRect(form.Handle(), &frame);
-    EXPECT_EQ(ScreenPixel(frame.left + 10, frame.top + 10), RGB(255, 0, 0));
-    EXPECT_EQ(ScreenPixel(frame.left + 270, frame.top + 170), RGB(0, 0, 255));
-
+    // Red and blue where drawn; never drawn, the background.
+    const auto shown = [&] {
+        return ScreenPixel(frame.left + 10, frame.top + 10) == RGB(255, 0, 0) &&
+               ScreenPixel(frame.left + 270, frame.top + 170) == RGB(0, 0, 255) &&
+               ScreenPixel(frame.left + 200, frame.top + 20) == RGB(0, 0, 0);
+    };
+    form.Refresh();
+    EXPECT_TRUE(PumpUntil(shown));
+    // Painted over behind the image's back, then repainted: what shows comes from the repaint.
+    HDC client = GetDC(form.Handle());
+    const RECT all{0, 0, 300, 200};
+    FillRect(client, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(form.Handle(), client);
+    ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(frame.left + 10, frame.top + 10) == RGB(255, 255, 255); }));
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    PumpFor(100);
-    EXPECT_EQ(ScreenPixel(frame.left + 10, frame.top + 10), RGB(255, 0, 0));
-    EXPECT_EQ(ScreenPixel(frame.left + 270, frame.top + 170), RGB(0, 0, 255));
-    EXPECT_EQ(ScreenPixel(frame.left + 200, frame.top + 20), RGB(0, 0, 0)) << "never drawn: the background";
+    EXPECT_TRUE(PumpUntil(shown)) << "the drawing is lost on a repaint";
     form.Unload();
-}
-
-TEST(RetainedImage, ClearShowsTheBackgroundThenThePicture) {
-    forms::RetainedImage image(50, 50, RGB(0, 0, 0));
-    EXPECT_EQ(image.PictureDc(), nullptr);
-    Fill(image, 0, 0, 10, 10, RGB(0, 255, 0));
-    image.Clear();
-    EXPECT_EQ(GetPixel(image.Dc(), 5, 5), RGB(0, 0, 0)) << "no picture yet: clear gives the background";
-
-    Fill(image, 0, 0, 10, 10, RGB(0, 255, 0));
-    image.CopyToPicture();
-    Fill(image, 0, 0, 50, 50, RGB(0, 0, 255));
-    image.Clear();
-    EXPECT_EQ(GetPixel(image.Dc(), 5, 5), RGB(0, 255, 0));
-    EXPECT_EQ(GetPixel(image.Dc(), 30, 30), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(image.PictureDc(), 5, 5), RGB(0, 255, 0));
 }
 
 TEST(RetainedImage, StretchDrawReplicatesPixels) {
@@ -73,12 +63,20 @@ TEST(RetainedImage, StretchDrawReplicatesPixels) {
     EXPECT_EQ(GetPixel(target.Dc(), 16, 16), RGB(9, 9, 9));
 }
 
-TEST(RetainedImage, ClearAndCopyReachEverythingDrawnAnywhere) {
+TEST(RetainedImage, ClearGivesTheBackgroundThenThePictureAndReachesEverythingDrawnAnywhere) {
     const COLORREF green = RGB(0, 255, 0), blue = RGB(0, 0, 255), red = RGB(255, 0, 0), black = RGB(0, 0, 0);
     forms::RetainedImage image(50, 50, black);
+    EXPECT_EQ(image.PictureDc(), nullptr);
+    Fill(image, 0, 0, 10, 10, green);
+    image.Clear();
+    EXPECT_EQ(GetPixel(image.Dc(), 5, 5), black) << "no picture yet: clear gives the background";
+
     Fill(image, 0, 0, 10, 10, green);
     image.CopyToPicture();
+    Fill(image, 0, 0, 50, 50, blue);
     image.Clear();
+    EXPECT_EQ(GetPixel(image.Dc(), 5, 5), green);
+    EXPECT_EQ(GetPixel(image.Dc(), 30, 30), black);
     Fill(image, 30, 30, 40, 40, blue);
     image.CopyToPicture();
     EXPECT_EQ(GetPixel(image.PictureDc(), 5, 5), green);

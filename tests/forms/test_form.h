@@ -39,8 +39,3 @@ bool PumpUntil(Done done, DWORD timeoutMs = 5000) {
         Sleep(5);
     }
 }
-
-// Dispatches messages for about the given time.
-inline void PumpFor(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
-}

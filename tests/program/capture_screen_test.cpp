@@ -1,14 +1,8 @@
-#include <gtest/gtest.h>
+#include "magnifier/capture_screen.h"
 
-#include <string>
-
-#include "forms/application.h"
 #include "forms/handles.h"
 #include "forms/retained_image.h"
-#include "magnifier/capture_screen.h"
-#include "magnifier/frm_origine.h"
-#include "magnifier/frm_vistak.h"
-#include "magnifier/magnifier_state.h"
+#include "program_test.h"
 
 namespace {
 
@@ -26,11 +20,12 @@ public:
         RegisterClassW(&windowClass);
         window_.Reset(CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, x, y,
                                       width, height, nullptr, nullptr, windowClass.hInstance, nullptr));
-        UpdateWindow(window_.Get());
-        for (int i = 0; i < 20; ++i) {
-            forms::YieldMessages();
-            Sleep(10);
-        }
+        EXPECT_TRUE(PumpUntil([&] {
+            HDC screen = GetDC(nullptr);
+            const COLORREF shown = GetPixel(screen, x + width / 2, y + height / 2);
+            ReleaseDC(nullptr, screen);
+            return shown == colour;
+        })) << "the colour never reached the screen";
     }
 
 private:
@@ -38,9 +33,11 @@ private:
     forms::OwnedWindow window_;
 };
 
+using CaptureScreenTest = ProgramTest;
+
 }  // namespace
 
-TEST(CaptureScreen, CopiesTheRectangleIntoThePictureAndSkipsTheFocusOfAHiddenLens) {
+TEST_F(CaptureScreenTest, CopiesTheRectangleIntoThePictureAndSkipsTheFocusOfAHiddenLens) {
     ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
     ColourWindow red(100, 100, 40, 40, RGB(255, 0, 0));
     ColourWindow green(140, 100, 40, 40, RGB(0, 255, 0));
@@ -55,7 +52,7 @@ TEST(CaptureScreen, CopiesTheRectangleIntoThePictureAndSkipsTheFocusOfAHiddenLen
     EXPECT_FALSE(frmVistak().IsVisible());
 }
 
-TEST(CaptureScreen, AFailedCopyKeepsThePreviousCapture) {
+TEST_F(CaptureScreenTest, AFailedCopyKeepsThePreviousCapture) {
     ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
     ColourWindow blue(100, 200, 40, 40, RGB(0, 0, 255));
     CaptureScreen(20, 20, 110, 210);

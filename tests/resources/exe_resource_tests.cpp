@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -12,9 +11,7 @@ namespace resource_tests {
 namespace {
 
 std::wstring exe_path() {
-    std::string path = VISTAK_EXE_PATH;
-    // A cross build passes a Linux path; Wine serves the Linux root as Z:.
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    const std::string path = wine_path(VISTAK_EXE_PATH);
     return std::wstring(path.begin(), path.end());
 }
 
@@ -44,20 +41,10 @@ protected:
     HMODULE module_ = nullptr;
 };
 
+// One 32 x 32, 16-colour entry of 744 bytes: image 30001.
 TEST_F(ExeResources, ProgramIconGroupHoldsOneEntryForImage30001) {
-    const Bytes group = resource(1, kIconGroupType);
-    ASSERT_EQ(group.size(), 20u);
-    EXPECT_EQ(u16(group, 0), 0u);  // reserved
-    EXPECT_EQ(u16(group, 2), 1u);  // icon
-    EXPECT_EQ(u16(group, 4), 1u);  // entries
-    EXPECT_EQ(group[6], 32);
-    EXPECT_EQ(group[7], 32);
-    EXPECT_EQ(group[8], 16);
-    EXPECT_EQ(group[9], 0);
-    EXPECT_EQ(u16(group, 10), 1u);
-    EXPECT_EQ(u16(group, 12), 4u);
-    EXPECT_EQ(u32(group, 14), 744u);
-    EXPECT_EQ(u16(group, 18), 30001u);
+    EXPECT_EQ(resource(1, kIconGroupType),
+              (Bytes{0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0, 0xE8, 2, 0, 0, 0x31, 0x75}));
 }
 
 TEST_F(ExeResources, IconImage30001IsTheProgramIconsImage) {
@@ -106,29 +93,31 @@ protected:
         ASSERT_TRUE(GetFileVersionInfoW(exe_path().c_str(), 0, size, block_.data()));
     }
 
+    Bytes value(const wchar_t* key) {
+        void* found = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueW(block_.data(), key, &found, &length)) return {};
+        return Bytes(static_cast<const std::uint8_t*>(found), static_cast<const std::uint8_t*>(found) + length);
+    }
+
     std::wstring text(const wchar_t* name) {
         const std::wstring key = std::wstring(L"\\StringFileInfo\\041004B0\\") + name;
-        void* value = nullptr;
+        void* found = nullptr;
         UINT length = 0;
-        if (!VerQueryValueW(block_.data(), key.c_str(), &value, &length) || !value) return L"<missing>";
-        return static_cast<const wchar_t*>(value);
+        if (!VerQueryValueW(block_.data(), key.c_str(), &found, &length) || !found) return L"<missing>";
+        return static_cast<const wchar_t*>(found);
     }
 
     std::vector<std::uint8_t> block_;
 };
 
-TEST_F(VersionBlock, FixedVersionIs1_0_0_10) {
-    void* value = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\", &value, &length));
-    ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
-    VS_FIXEDFILEINFO info;
-    std::memcpy(&info, value, sizeof info);
-    EXPECT_EQ(info.dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(info.dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(info.dwFileVersionLS, 0x0000000Au);
-    EXPECT_EQ(info.dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(info.dwProductVersionLS, 0x0000000Au);
+// Italian (0x0410) in Unicode (1200); file and product version 1.0.0.10 after the fixed block's signature.
+TEST_F(VersionBlock, TranslationIsItalianUnicodeAndFixedVersionIs1_0_0_10) {
+    EXPECT_EQ(value(L"\\VarFileInfo\\Translation"), (Bytes{0x10, 0x04, 0xB0, 0x04}));
+    const Bytes fixed = value(L"\\");
+    ASSERT_GE(fixed.size(), sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(u32(fixed, 0), 0xFEEF04BDu);
+    EXPECT_EQ(Bytes(fixed.begin() + 8, fixed.begin() + 24), (Bytes{0, 0, 1, 0, 10, 0, 0, 0, 0, 0, 1, 0, 10, 0, 0, 0}));
 }
 
 TEST_F(VersionBlock, ItalianStrings) {
@@ -141,17 +130,6 @@ TEST_F(VersionBlock, ItalianStrings) {
         EXPECT_NE(value, L"<missing>") << std::string(name, name + wcslen(name));
         EXPECT_FALSE(value.empty());
     }
-}
-
-TEST_F(VersionBlock, TranslationIsItalianUnicode) {
-    void* value = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\VarFileInfo\\Translation", &value, &length));
-    ASSERT_EQ(length, 4u);
-    WORD pair[2];
-    std::memcpy(pair, value, sizeof pair);
-    EXPECT_EQ(pair[0], 0x0410);
-    EXPECT_EQ(pair[1], 1200);
 }
 
 }  // namespace

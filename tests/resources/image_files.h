@@ -13,15 +13,16 @@ namespace resource_tests {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Path of a file in the source tree's resources directory.
-inline std::string resource_path(const std::string& name) {
-    std::string dir = VISTAK_RESOURCE_DIR;
+// A cross build passes Linux paths; Wine serves the Linux root as Z:.
+inline std::string wine_path(const std::string& path) {
 #ifdef _WIN32
-    // A cross build passes a Linux path; Wine serves the Linux root as Z:.
-    if (!dir.empty() && dir[0] == '/') dir = "Z:" + dir;
+    if (!path.empty() && path[0] == '/') return "Z:" + path;
 #endif
-    return dir + "/" + name;
+    return path;
 }
+
+// Path of a file in the source tree's resources directory.
+inline std::string resource_path(const std::string& name) { return wine_path(VISTAK_RESOURCE_DIR) + "/" + name; }
 
 inline Bytes read_file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -1,7 +1,6 @@
 /* Reports how many GDI objects a running process holds.
  *
  *   soak_gui_resources <exe name>   one line per process of that executable name
- *   soak_gui_resources --self N     this process, before and after leaking N display DCs
  *
  * Each line is "<windows pid> <gdi table entries> <GetGuiResources GDI> <GetGuiResources USER>".
  * The table count reads the process's GDI handle table (the one its PEB points
@@ -15,8 +14,6 @@
 #include <winternl.h>
 #include <stddef.h>
 #include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
 
 #define GDI_TABLE_ENTRIES 0x10000
 
@@ -32,37 +29,12 @@ typedef struct {
 } GdiHandleEntry;
 _Static_assert(sizeof(GdiHandleEntry) == 24 && offsetof(GdiHandleEntry, type) == 14, "GDI table entry");
 
-/* The PEB up to the table pointer, in the pointer size of this build. */
-typedef struct {
-    UCHAR flags[4];
-    PVOID mutant, image_base, loader, parameters, subsystem_data, process_heap, fast_peb_lock;
-    PVOID thunk_list, ifeo_key;
-    ULONG cross_process_flags;
-    PVOID kernel_callback_table;
-    ULONG system_reserved, thunk_list32;
-    PVOID api_set_map;
-    ULONG tls_expansion_counter;
-    PVOID tls_bitmap;
-    ULONG tls_bitmap_bits[2];
-    PVOID read_only_shared_memory, shared_data, static_server_data;
-    PVOID ansi_code_page, oem_code_page, unicode_case_table;
-    ULONG processors, global_flag;
-    LARGE_INTEGER critical_section_timeout;
-    SIZE_T heap_segment_reserve, heap_segment_commit, heap_total_free_threshold, heap_free_block_threshold;
-    ULONG heaps, max_heaps;
-    PVOID process_heaps;
-    PVOID gdi_shared_handle_table;
-} PebHead;
-#ifdef _WIN64
-_Static_assert(offsetof(PebHead, gdi_shared_handle_table) == 0xF8, "64-bit PEB layout");
-#else
-_Static_assert(offsetof(PebHead, gdi_shared_handle_table) == 0x94, "32-bit PEB layout");
-#endif
-
-/* Fixed offsets of the 64-bit structures that a 32-bit process under WoW64 also has. */
+/* Where the 32-bit and the 64-bit PEB hold the table pointer, and the fixed offsets
+ * of the 64-bit structures that a 32-bit process under WoW64 also has. */
+#define PEB32_GDI_SHARED_HANDLE_TABLE 0x94
+#define PEB64_GDI_SHARED_HANDLE_TABLE 0xF8
 #define TEB32_GDI_BATCH_COUNT 0xF70
 #define TEB64_PEB 0x60
-#define PEB64_GDI_SHARED_HANDLE_TABLE 0xF8
 
 typedef struct {
     NTSTATUS exit_status;
@@ -116,9 +88,9 @@ static ULONG64 GdiTable(HANDLE process, DWORD pid) {
     }
     PROCESS_BASIC_INFORMATION basic;
     PVOID table = NULL;
+    const ULONG offset = sizeof table == 8 ? PEB64_GDI_SHARED_HANDLE_TABLE : PEB32_GDI_SHARED_HANDLE_TABLE;
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, NULL) != 0 ||
-        !Read(process, (ULONG_PTR)basic.PebBaseAddress + offsetof(PebHead, gdi_shared_handle_table), &table,
-              sizeof table))
+        !Read(process, (ULONG_PTR)basic.PebBaseAddress + offset, &table, sizeof table))
         return 0;
     return (ULONG_PTR)table;
 }
@@ -144,15 +116,8 @@ static void Report(DWORD pid, HANDLE process) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: soak_gui_resources <exe name> | --self N\n");
+        fprintf(stderr, "usage: soak_gui_resources <exe name>\n");
         return 3;
-    }
-    if (strcmp(argv[1], "--self") == 0) {
-        Report(GetCurrentProcessId(), GetCurrentProcess());
-        int leaks = argc > 2 ? atoi(argv[2]) : 0;
-        for (int i = 0; i < leaks; ++i) CreateCompatibleBitmap(CreateDCA("DISPLAY", NULL, NULL, NULL), 8, 8);
-        Report(GetCurrentProcessId(), GetCurrentProcess());
-        return 0;
     }
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return 1;

@@ -6,42 +6,23 @@
 #include <windows.h>
 #include <stdlib.h>
 
-static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
     (void)previous;
     (void)show;
     long ticks = atol(commandLine);
     if (ticks <= 0) ticks = 10000;
-
-    WNDCLASSA windowClass = {0};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "SoakLeakyTick";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "SoakLeakyTick", "soak leaky tick", WS_POPUP,
-                                  0, 0, 64, 16, NULL, NULL, instance, NULL);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "soak leaky tick",
+                                  WS_POPUP | WS_VISIBLE, 0, 0, 64, 16, NULL, NULL, instance, NULL);
     SetTimer(window, 1, 50, NULL);
-
-    long done = 0;
     MSG message;
-    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+    while (ticks > 0 && GetMessageA(&message, NULL, 0, 0) > 0) {
         if (message.message == WM_TIMER && message.hwnd == window) {
             /* The leak: neither handle is ever released. */
-            HDC display = CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", NULL);
-            HBITMAP bitmap = CreateCompatibleBitmap(display, 384, 54);
-            (void)bitmap;
-            if (++done >= ticks) DestroyWindow(window);
-            continue;
+            CreateCompatibleBitmap(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", NULL), 384, 54);
+            --ticks;
+        } else {
+            DispatchMessageA(&message);
         }
-        DispatchMessageA(&message);
     }
     return 0;
 }

@@ -32,7 +32,7 @@ class SoakTest(vistak_e2e.Session):
             self.assert_running()
             return soak_tools.gdi_objects(self.display, "Vistak.exe"), soak_tools.rss_kib(pid), time.monotonic()
 
-        with soak_tools.PointerDriver(self.display):
+        with soak_tools.moving_pointer(self.display):
             start = sample_after(WARM_UP_TICKS)
             first_move = counter.moves()
             end = sample_after(first_move + TICKS)
@@ -50,8 +50,8 @@ class LeakMeasurementTest(vistak_e2e.Session):
         leaky_tick = vistak_e2e.helper_exe("SOAK_LEAKY_TICK")
         name = os.path.basename(leaky_tick)
         self.display.start([vistak_e2e.WINE, leaky_tick, str(10 ** 9)])
-        window = soak_tools.find_window(self.display, lambda w, h, title: title == "soak leaky tick",
-                                        "the leaking program's window")
+        window = vistak_e2e.poll(lambda: self.display.windows(name="soak leaky tick"), timeout=40,
+                                 what="the leaking program's window")[0][0]
         pid = soak_tools.window_pid(self.display, window)
         start = soak_tools.gdi_objects(self.display, name), soak_tools.rss_kib(pid)
         vistak_e2e.poll(lambda: soak_tools.gdi_objects(self.display, name) - start[0] >= LEAKED_OBJECTS,
