@@ -16,11 +16,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Starts a private Xvfb (WIDTHxHEIGHT) and sets DISPLAY; its process id is in xvfb_pid.
-# Xvfb picks a free display number itself and writes it once it accepts clients.
+# Xvfb picks a free display number itself and writes it once it accepts clients; it
+# does not reset when its last client leaves, which would refuse the next one meanwhile.
 start_xvfb() {
   local number_file
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "${1}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     if [ -s "$number_file" ]; then

@@ -57,8 +57,10 @@ class Display:
     def __enter__(self):
         OPEN_DISPLAYS.append(self)
         try:
-            # Xvfb picks a free display number itself and reports it once it accepts clients.
-            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0",
+            # Xvfb picks a free display number itself and reports it once it accepts clients. It must
+            # not reset when its last client leaves: the tests' own short-lived clients (xwininfo)
+            # would make it refuse Wine's first connection during the reset.
+            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-noreset", "-screen", "0",
                                           f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
                                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
             number = self.xvfb.stdout.readline().strip()
