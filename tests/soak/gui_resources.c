@@ -43,6 +43,11 @@ typedef struct {
     KAFFINITY affinity;
     LONG priority, base_priority;
 } ThreadBasics;
+#ifdef _WIN64
+_Static_assert(sizeof(ThreadBasics) == 48, "THREAD_BASIC_INFORMATION, 64-bit");
+#else
+_Static_assert(sizeof(ThreadBasics) == 28 && offsetof(ThreadBasics, teb) == 4, "THREAD_BASIC_INFORMATION, 32-bit");
+#endif
 
 static int Read(HANDLE process, ULONG64 address, void* out, SIZE_T size) {
     SIZE_T read = 0;
