@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/form.h"
+#include "forms/handles.h"
 #include "forms/program_folder.h"
 
 namespace forms {
@@ -73,9 +74,7 @@ char DecimalSeparator() {
 }
 
 int LogicalPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSX);
     return dpi > 0 ? dpi : 96;
 }
 

@@ -46,20 +46,6 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
-// A window's DC for a scope.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { ReleaseDC(window_, dc_); }
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
 Form* FindLoaded(HWND window) {
     for (Form* form : LoadedForms()) {
         if (form->IsLoaded() && form->Handle() == window) return form;

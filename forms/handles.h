@@ -56,6 +56,20 @@ using OwnedWindow = Owned<HWND, DestroyWindowHandle>;
 using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
 using OwnedFile = Owned<HANDLE, CloseKernelHandle, InvalidHandleValue>;
 
+// A window's DC (the screen's for a null window) for a scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Keeps a GDI object selected into a DC for a scope and restores the previous one.
 class Selection {
 public:
