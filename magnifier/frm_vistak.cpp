@@ -33,8 +33,8 @@ void FrmVistak::Form_Load() {
 
 void FrmVistak::TrayRetryTimer_Timer() { TrayRetryTimer.SetEnabled(!RestoreTrayIcon()); }
 
-// A restarted shell has forgotten the icon.
-void FrmVistak::Form_TaskbarCreated() { TrayRetryTimer.SetEnabled(!RestoreTrayIcon()); }
+// A restarted shell has forgotten the icon: add it again now, and keep trying if refused.
+void FrmVistak::Form_TaskbarCreated() { TrayRetryTimer_Timer(); }
 
 // The tray icon reports here as a mouse move whose X is the mouse message over the icon.
 void FrmVistak::Form_MouseMove(float x, float /*y*/) {
