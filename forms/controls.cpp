@@ -69,8 +69,7 @@ Label::Label(Form& form, const LabelDesign& design, Control* container) : Contro
 
 HWND Label::CreateWindowIn(HWND parent, int id) {
     if (design_.background != kNoColour) background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
-    return CreateChild("STATIC", design_.caption, SS_CENTER,
-                       design_.place, parent, id);
+    return CreateChild("STATIC", design_.caption, SS_CENTER, design_.place, parent, id);
 }
 
 void Label::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }

@@ -1,10 +1,10 @@
 #include "magnifier/capture_screen.h"
 
 #include "forms/application.h"
+#include "forms/int32_conversion.h"
 #include "forms/retained_image.h"
 #include "magnifier/frm_origine.h"
 #include "magnifier/frm_vistak.h"
-#include "forms/int32_conversion.h"
 #include "magnifier/magnifier_state.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include "magnifier/capture_screen.h"
 #include "magnifier/frm_origine.h"
 #include "magnifier/frm_vistak.h"
-#include "forms/int32_conversion.h"
 #include "magnifier/magnifier_state.h"
 #include "magnifier/tick_geometry.h"
 

@@ -246,7 +246,6 @@ class Session(unittest.TestCase):
         poll(lambda: self.display.geometry(self.lens), what=f"{what} to {expected} (pointer at {pointer})",
              expect=tuple(expected))
 
-
     def tray(self):
         trays = self.display.windows(name=design.TRAY_NAME)
         return trays[0] if trays else None
