@@ -124,6 +124,9 @@ PictureBox::PictureBox(Form& form, const BoxDesign& design) : Control(form, null
 HWND PictureBox::CreateWindowIn(HWND parent, int id) {
     static const bool registered = [] {
         WNDCLASSW windowClass{};
+        // A DC of its own: a shared cache DC keeps the surface of the window it last painted
+        // (under Wine), so a picture's form would stay in memory after it is unloaded.
+        windowClass.style = CS_OWNDC;
         windowClass.lpfnWndProc = &PictureBox::WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
