@@ -45,6 +45,7 @@ struct DestroyIconHandle { void operator()(HICON h) const { DestroyIcon(h); } };
 struct DestroyMenuHandle { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct DestroyWindowHandle { void operator()(HWND h) const { DestroyWindow(h); } };
 struct CloseKernelHandle { void operator()(HANDLE h) const { CloseHandle(h); } };
+struct FreeLibraryHandle { void operator()(HMODULE h) const { FreeLibrary(h); } };
 
 using OwnedDc = Owned<HDC, DeleteDc>;
 using OwnedBitmap = Owned<HBITMAP, DeleteGdiObject>;
@@ -55,6 +56,7 @@ using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
 using OwnedWindow = Owned<HWND, DestroyWindowHandle>;
 using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
 using OwnedFile = Owned<HANDLE, CloseKernelHandle, InvalidHandleValue>;
+using OwnedLibrary = Owned<HMODULE, FreeLibraryHandle>;
 
 // A window's DC (the screen's for a null window) for a scope.
 class WindowDc {

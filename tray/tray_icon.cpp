@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "forms/application.h"
+#include "forms/handles.h"
 
 TrayIconRecord TrayIconData{};
 
@@ -40,12 +41,21 @@ std::uint32_t HandleBits(const void* handle) {
     return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(handle));
 }
 
+// The shell's library is loaded for each call only: kept loaded, it and the libraries it
+// brings in would hold about a megabyte for the whole run, for a few calls at start and end.
+bool NotifyShell(DWORD message, NOTIFYICONDATAA& data) {
+    const forms::OwnedLibrary shell(LoadLibraryW(L"shell32.dll"));
+    const FARPROC found = shell ? GetProcAddress(shell.Get(), "Shell_NotifyIconA") : nullptr;
+    using NotifyIcon = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+    return found && reinterpret_cast<NotifyIcon>(reinterpret_cast<void (*)()>(found))(message, &data);
+}
+
 }  // namespace
 
 bool AddTrayIcon(forms::Form& frm) {
     TrayIconData = MakeTrayIconRecord(HandleBits(frm.Handle()), HandleBits(frm.Icon()));
     NOTIFYICONDATAA data = ShellRecord(TrayIconData);
-    const bool added = Shell_NotifyIconA(NIM_ADD, &data);
+    const bool added = NotifyShell(NIM_ADD, data);
     forms::YieldMessages();
     return added;
 }
@@ -53,11 +63,11 @@ bool AddTrayIcon(forms::Form& frm) {
 bool RestoreTrayIcon() {
     NOTIFYICONDATAA data = ShellRecord(TrayIconData);
     // An icon the shell still has refuses a second add but takes a modify.
-    return Shell_NotifyIconA(NIM_ADD, &data) || Shell_NotifyIconA(NIM_MODIFY, &data);
+    return NotifyShell(NIM_ADD, data) || NotifyShell(NIM_MODIFY, data);
 }
 
 void RemoveTrayIcon() {
     NOTIFYICONDATAA data = ShellRecord(TrayIconData);
-    Shell_NotifyIconA(NIM_DELETE, &data);
+    NotifyShell(NIM_DELETE, data);
     forms::YieldMessages();
 }
