@@ -109,11 +109,10 @@ def phase(size, args, predicate, what):
             if not args:
                 time.sleep(2)
                 return measure(display, None, None)
-            display.start(args)
+            program = display.start(args)
             lens = find_window(display, predicate, what)
-            pid = soak_tools.window_pid(display, lens)
             time.sleep(3)  # warm-up
-            return measure(display, pid, lens)
+            return measure(display, program.pid, lens)
 
 
 def totals_less_idle(result, idle):

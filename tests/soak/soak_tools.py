@@ -1,8 +1,8 @@
-"""Measuring a Wine GUI process from outside: its GDI objects, its resident
-memory, and how often its window moves, while the pointer goes round. Shared by
-the soak test and the benchmark (bench/run_benchmark.py)."""
+"""Measuring a Wine GUI process from outside: its GDI objects, its resident memory, and how often its window
+moves, while the pointer goes round. Shared by the soak test and the benchmark (bench/run_benchmark.py)."""
 import contextlib
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -11,26 +11,38 @@ import threading
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import vistak_e2e  # noqa: E402
 
+# Wine's GDI trace: "allocated|freed <type> <handle> <n>/65536", n the process's objects in use (before the
+# release, for "freed"). +pid starts each line with the process's id; +loaddll names the process's exe.
+TRACE_LINE = re.compile(r'(\w+):\w+:trace:(?:loaddll:.*\\([^\\"]+)"|gdi:\w+ (allocated|freed) \S+ \S+ (\d+)/)')
 
-def gdi_objects(display, exe_name):
-    """GDI objects in use by the one running process called exe_name (read from its handle table)."""
-    out = display.run([vistak_e2e.WINE, vistak_e2e.helper_exe("SOAK_GUI_RESOURCES"), exe_name], check=False,
-                      timeout=60)
-    rows = [line.split() for line in out.stdout.splitlines() if line.strip()]
-    if out.returncode != 0 or len(rows) != 1 or int(rows[0][1]) < 0:
-        raise AssertionError(f"cannot count GDI objects of {exe_name}: rc={out.returncode} {out.stdout!r}")
-    return int(rows[0][1])
+
+class Traced:
+    """A program started under Wine with its trace of GDI handles written to a file of its own. The Wine
+    processes that a prefix's first program starts (explorer, services) inherit the trace and the file."""
+
+    def __init__(self, display, exe, folder):
+        self.name, self.trace = os.path.basename(exe), os.path.join(folder, "gdi-trace.log")
+        self.process = display.start(["sh", "-c", 'exec "$@" 2>"$0"', self.trace, vistak_e2e.WINE, exe],
+                                     env={"WINEDEBUG": "+pid,+loaddll,+gdi"})
+
+    def sample(self):
+        """(GDI objects in use by the program, its VmRSS in KiB)."""
+        program = objects = None
+        with open(self.trace, errors="replace") as trace:
+            for pid, exe, change, count in (match.groups() for match in map(TRACE_LINE.match, trace) if match):
+                if exe and exe.lower() == self.name.lower():
+                    program = pid
+                elif count and pid == program:
+                    objects = int(count) - (change == "freed")
+        if objects is None:
+            raise AssertionError(f"no GDI trace of {self.name} in {self.trace}")
+        return objects, rss_kib(self.process.pid)
 
 
 def rss_kib(pid):
     """VmRSS of a Unix process, in KiB."""
     with open(f"/proc/{pid}/status") as status:
         return int(next(line for line in status if line.startswith("VmRSS:")).split()[1])
-
-
-def window_pid(display, wid):
-    """The Unix pid that Wine gives a top-level X window (_NET_WM_PID)."""
-    return int(display.run(["xprop", "-id", wid, "_NET_WM_PID"]).stdout.split("=")[-1])
 
 
 @contextlib.contextmanager
@@ -53,8 +65,7 @@ def moving_pointer(display, interval=0.025):
 
 
 class MoveCounter:
-    """Counts ConfigureNotify events of an X window (each move or resize the
-    X server made to it), from `xev -id <window> -event structure`."""
+    """Counts the moves and resizes the X server made to a window (xev's ConfigureNotify events)."""
 
     def __init__(self, display, wid):
         self.process = subprocess.Popen(["xev", "-id", wid, "-event", "structure"], env=display.env,
