@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -19,8 +20,7 @@ TEST(SplashPointerTarget, HalvesTheScreenAtFifteenTwipsPerPixel) {
     };
     for (const auto& c : cases) {
         const PointerTarget t = SplashPointerTarget(c.width, c.height, c.dpi);
-        EXPECT_EQ(t.x, c.x) << c.why;
-        EXPECT_EQ(t.y, c.y) << c.why;
+        EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(c.x, c.y)) << c.why;
     }
 }
 
