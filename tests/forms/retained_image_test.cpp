@@ -6,12 +6,8 @@
 #include "forms/retained_image.h"
 #include "test_form.h"
 
-namespace {
-
 constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kGrey = RGB(9, 9, 9), kRed = RGB(255, 0, 0),
                    kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
-
-}  // namespace
 
 TEST(RetainedImage, RefreshAndRepaintShowTheDrawing) {
     TestForm form;
