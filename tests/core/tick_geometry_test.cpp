@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <tuple>
+#include <utility>
+#include <vector>
+
+#include "settings/zoom_choices.h"
 
 namespace {
 
@@ -63,6 +68,35 @@ TEST(TickGeometry, WorkedExamples) {
         EXPECT_DOUBLE_EQ(g.LensWidth, e.lensWidth);
         EXPECT_DOUBLE_EQ(g.LensHeight, e.lensHeight);
     }
+}
+
+// Positions to try on an axis: about forty, always including both edges and the pixels next to them.
+std::vector<std::int32_t> Positions(std::int32_t extent) {
+    std::vector<std::int32_t> positions = {0, 1, extent - 2, extent - 1};
+    for (std::int32_t p = 0; p < extent; p += extent / 40 + 1) positions.push_back(p);
+    return positions;
+}
+
+// What must hold for every pointer on the screen and every offered factor.
+TEST(TickGeometryRelations, LensStaysOnScreenAndOffTheSource) {
+    const std::pair<std::int32_t, std::int32_t> screens[] = {
+        {800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
+    for (const auto& [width, height] : screens)
+        for (const ZoomChoice& choice : ZoomChoices)
+            for (std::int32_t x : Positions(width))
+                for (std::int32_t y : Positions(height)) {
+                    SCOPED_TRACE(testing::Message() << width << "x" << height << " Z=" << choice.factor
+                                                    << " pointer " << x << "," << y);
+                    const TickGeometry g = ComputeTickGeometry(width, height, choice.factor, x, y);
+                    EXPECT_GE(std::min({g.SourceX, g.SourceY, g.LensLeft}), 0);
+                    EXPECT_GT(g.LensTop, g.SourceHeight);
+                    EXPECT_LE(g.LensTop + g.LensHeight, height);
+                    EXPECT_LE(g.LensWidth, width);
+                    EXPECT_DOUBLE_EQ(g.SourceWidth, std::min(width / 5.0, width / choice.factor));
+                    // Rounding may let the lens share at most one row with the source.
+                    const PixelRect lens = LensWindowRect(g), source = CaptureRect(g);
+                    EXPECT_LE(std::min(lens.y + lens.height, source.y + source.height) - std::max(lens.y, source.y), 1);
+                }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "forms/run_time_error.h"
 #include "test_form.h"
 
-TEST(FormLifecycle, FirstReferenceLoadsOnceAndUnloadDestroysTheWindow) {
+TEST(FormLifecycle, FirstReferenceLoadsOnceAndYieldRunsTheWaitingClickAndSystemClose) {
     TestForm form;
     EXPECT_FALSE(form.IsLoaded());
     HWND window = form.Handle();
@@ -14,17 +14,6 @@ TEST(FormLifecycle, FirstReferenceLoadsOnceAndUnloadDestroysTheWindow) {
     form.Load();
     EXPECT_EQ(form.loads, 1);
     const int loadedBefore = forms::Form::LoadedCount();
-    form.Unload();
-    EXPECT_EQ(form.unloads, 1);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(forms::Form::LoadedCount(), loadedBefore - 1);
-    form.Handle();
-    EXPECT_EQ(form.loads, 2) << "a reference after unload creates the form afresh";
-}
-
-TEST(FormLifecycle, YieldRunsTheWaitingClickAndSystemClose) {
-    TestForm form;
-    HWND window = form.Handle();
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -32,7 +21,10 @@ TEST(FormLifecycle, YieldRunsTheWaitingClickAndSystemClose) {
     forms::YieldMessages();
     EXPECT_EQ(form.clicks, 1);
     EXPECT_EQ(form.unloads, 1);
-    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(forms::Form::LoadedCount(), loadedBefore - 1);
+    form.Handle();
+    EXPECT_EQ(form.loads, 2) << "a reference after unload creates the form afresh";
 }
 
 TEST(FormLifecycle, ActivationFiresOnceUntilAnotherFormOfTheProgramWasActive) {

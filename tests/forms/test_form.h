@@ -1,9 +1,12 @@
 #pragma once
-// A form for the tests that counts its events, and message pumps for waiting on the window system.
+// A form for the tests that counts its events, a message pump for waiting on the window system,
+// and drawing into and reading from the screen.
 #include <functional>
 
 #include "forms/design.h"
 #include "forms/form.h"
+#include "forms/handles.h"
+#include "forms/retained_image.h"
 
 inline const forms::FormDesign kTestDesign{
     L"VistakTestForm", forms::Border::None, 1500, 1500, 1500, 1500, forms::StartPosition::Manual, "",
@@ -13,8 +16,7 @@ class TestForm : public forms::Form {
 public:
     TestForm() : Form(kTestDesign) {}
     int loads = 0, unloads = 0, clicks = 0, activations = 0;
-    std::function<void()> onMenuPopup;
-    HMENU lastMenu = nullptr;
+    std::function<void(HMENU)> onMenuPopup;
 
 private:
     void Form_Load() override { ++loads; }
@@ -22,8 +24,7 @@ private:
     void Form_Click() override { ++clicks; }
     void Form_Activate() override { ++activations; }
     void OnMenuPopup(HMENU menu) override {
-        lastMenu = menu;
-        if (onMenuPopup) onMenuPopup();
+        if (onMenuPopup) onMenuPopup(menu);
     }
 };
 
@@ -38,4 +39,13 @@ bool PumpUntil(Done done, DWORD timeoutMs = 5000) {
         if (GetTickCount() - start >= timeoutMs) return false;
         Sleep(5);
     }
+}
+
+inline COLORREF ScreenPixel(int x, int y) { return GetPixel(forms::WindowDc(nullptr).Get(), x, y); }
+
+// Fills the area from (left, top) up to but not including (right, bottom).
+inline void Fill(forms::RetainedImage& image, int left, int top, int right, int bottom, COLORREF colour) {
+    const RECT area{left, top, right, bottom};
+    const forms::OwnedBrush brush(CreateSolidBrush(colour));
+    FillRect(image.DrawingDc(left, top, right - left, bottom - top), &area, brush.Get());
 }

@@ -13,39 +13,35 @@ public:
     forms::Timer timer;
 };
 
-// A second timer of the same interval tells how many ticks the first one had time for.
-struct Clock {
-    int ticks = 0;
-    TimedForm form{[this] { ++ticks; }};
-    bool WaitTicks(int count) {
-        form.Load();
-        const int until = ticks + count;
-        return PumpUntil([&] { return ticks >= until; });
-    }
-};
-
 }  // namespace
 
 TEST(Timer, TicksOneAtATimeWhileEnabledAndItsFormIsLoaded) {
+    // A second timer of the same interval tells how many ticks the first one had time for.
+    int clockTicks = 0;
+    TimedForm clock([&] { ++clockTicks; });
+    clock.Load();
+    const auto waitTicks = [&](int count) {
+        const int until = clockTicks + count;
+        return PumpUntil([&] { return clockTicks >= until; });
+    };
     int ticks = 0, depth = 0, deepest = 0;
-    Clock clock;
     TimedForm form([&] {
         deepest = std::max(deepest, ++depth);
         // The first tick pumps until its own timer has come due again, as a yield would.
         if (++ticks == 1) {
-            EXPECT_TRUE(clock.WaitTicks(5));
+            EXPECT_TRUE(waitTicks(5));
         }
         --depth;
     });
     form.timer.SetEnabled(false);
     EXPECT_TRUE(form.IsLoaded()) << "touching the timer loads its form";
-    ASSERT_TRUE(clock.WaitTicks(5));
+    ASSERT_TRUE(waitTicks(5));
     EXPECT_EQ(ticks, 0);
     form.timer.SetEnabled(true);
     ASSERT_TRUE(PumpUntil([&] { return ticks > 3; }));
     EXPECT_EQ(deepest, 1);
     form.Unload();
     const int atUnload = ticks;
-    ASSERT_TRUE(clock.WaitTicks(5));
+    ASSERT_TRUE(waitTicks(5));
     EXPECT_EQ(ticks, atUnload);
 }

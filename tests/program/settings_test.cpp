@@ -7,7 +7,6 @@
 
 namespace {
 
-using SettingsFile = ProgramTest;
 using SettingsWindow = ProgramTest;
 
 std::string ReadFile(const std::wstring& path) {
@@ -15,17 +14,24 @@ std::string ReadFile(const std::wstring& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// The file is replaced by the one line of the factor; a file that cannot be
-// written does not stop the program.
-TEST_F(SettingsFile, ReplacedByTheLineOfTheFactorUnlessLocked) {
+// Closing replaces the file by the one line of the factor and resumes the lens; a file
+// that cannot be written does not stop the program. (Where the window opens, its size and
+// its caption are checked end to end, where every test finds the window by them.)
+TEST_F(SettingsWindow, ActivationStopsTheLensAndClosingSavesTheFactorAndResumesIt) {
     std::ofstream(SettingsPath().c_str(), std::ios::binary) << "something else\r\nand more\r\n";
-    ZoomFactor = 8;
-    SaveSettings();
-    EXPECT_EQ(ReadFile(SettingsPath()), " 8 \r\n");
+    frmVistak().Load();
+    ASSERT_TRUE(frmVistak().ZoomTimer.Enabled());
+    frmSettings().Show();
+    ASSERT_TRUE(PumpUntil([] { return !frmVistak().ZoomTimer.Enabled(); }));
+    EXPECT_EQ(GetFocus(), frmSettings().cmdExit0.Handle()) << "\"CHIUDI\" holds the focus when first shown";
+
     ZoomFactor = 0.5;
-    SaveSettings();
+    CloseSettings();
     EXPECT_EQ(ZoomFactor, 2.5) << "a factor below 1 becomes 2.5 for the magnifier too";
-    EXPECT_EQ(ReadFile(SettingsPath()).substr(2, 1), std::string(1, forms::DecimalSeparator()));
+    EXPECT_EQ(ReadFile(SettingsPath()), std::string(" 2") + forms::DecimalSeparator() + "5 \r\n");
+    EXPECT_TRUE(frmVistak().ZoomTimer.Enabled());
+    EXPECT_TRUE(frmVistak().IsVisible());
+    EXPECT_FALSE(frmSettings().IsLoaded());
 
     const forms::OwnedFile locked(
         CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
@@ -33,29 +39,6 @@ TEST_F(SettingsFile, ReplacedByTheLineOfTheFactorUnlessLocked) {
     ZoomFactor = 3.5;
     EXPECT_NO_THROW(SaveSettings());
     EXPECT_EQ(ZoomFactor, 3.5);
-}
-
-TEST_F(SettingsWindow, ActivationStopsTheLensAndMovesToTheCorner) {
-    frmVistak().Load();
-    ASSERT_TRUE(frmVistak().ZoomTimer.Enabled());
-    frmSettings().Show();
-    ASSERT_TRUE(PumpUntil([] { return !frmVistak().ZoomTimer.Enabled(); }));
-    RECT frame, client;
-    GetWindowRect(frmSettings().Handle(), &frame);
-    GetClientRect(frmSettings().Handle(), &client);
-    EXPECT_EQ(frame.left, 0);
-    EXPECT_EQ(frame.top, 0);
-    EXPECT_EQ(client.right, 637);
-    EXPECT_EQ(client.bottom, 147);
-    char caption[64] = {};
-    GetWindowTextA(frmSettings().Handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Vistak by Pelmaro - Lurno");
-    EXPECT_EQ(GetFocus(), frmSettings().cmdExit0.Handle()) << "\"CHIUDI\" holds the focus when first shown";
-
-    CloseSettings();
-    EXPECT_TRUE(frmVistak().ZoomTimer.Enabled());
-    EXPECT_TRUE(frmVistak().IsVisible());
-    EXPECT_FALSE(frmSettings().IsLoaded());
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cwchar>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "image_files.h"
 
@@ -16,57 +17,37 @@ std::wstring exe_path() {
 }
 
 // Resource types by number; the RT_ names are narrow strings in this build.
-constexpr int kBitmapType = 2;
-constexpr int kIconType = 3;
-constexpr int kIconGroupType = 14;
-constexpr int kManifestType = 24;
+constexpr int kBitmapType = 2, kIconType = 3, kIconGroupType = 14, kManifestType = 24;
 
-class ExeResources : public ::testing::Test {
-protected:
-    void SetUp() override {
-        module_ = LoadLibraryExW(exe_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(module_, nullptr) << "cannot load " << VISTAK_EXE_PATH;
-    }
-    void TearDown() override {
-        if (module_) FreeLibrary(module_);
-    }
-
-    Bytes resource(int id, int type) const {
-        HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type));
-        if (!found) return {};
-        const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(module_, found)));
-        return Bytes(data, data + SizeofResource(module_, found));
-    }
-
-    HMODULE module_ = nullptr;
-};
-
-// One 32 x 32, 16-colour entry of 744 bytes: image 30001.
-TEST_F(ExeResources, ProgramIconGroupHoldsOneEntryForImage30001) {
-    EXPECT_EQ(resource(1, kIconGroupType),
-              (Bytes{0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0, 0xE8, 2, 0, 0, 0x31, 0x75}));
+// A resource's bytes, read from Vistak.exe loaded as a data file.
+Bytes resource(int id, int type) {
+    static const HMODULE exe = LoadLibraryExW(exe_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = exe ? FindResourceW(exe, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type)) : nullptr;
+    if (!found) return {};
+    const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(exe, found)));
+    return Bytes(data, data + SizeofResource(exe, found));
 }
 
-TEST_F(ExeResources, IconImage30001IsTheProgramIconsImage) {
-    const Bytes file = read_file(resource_path("vistak.ico"));
-    EXPECT_EQ(resource(30001, kIconType), Bytes(file.begin() + 22, file.end()));
+// A group's one entry is its file's (32 x 32, 16 colours, 744 bytes) with the image's
+// identifier in place of the file offset; the program icon's image is 30001.
+TEST(ExeResources, IconGroupsAndImagesAreTheIconFiles) {
+    for (const auto& [group, name] : {std::pair{1, "vistak.ico"}, {2, "sda.ico"}}) {
+        const Bytes file = read_file(resource_path(name)), entry = resource(group, kIconGroupType);
+        ASSERT_EQ(entry.size(), 20u) << name;
+        EXPECT_EQ(Bytes(entry.begin(), entry.begin() + 18), Bytes(file.begin(), file.begin() + 18)) << name;
+        EXPECT_EQ(resource(static_cast<int>(u16(entry, 18)), kIconType), Bytes(file.begin() + 22, file.end())) << name;
+    }
+    EXPECT_EQ(u16(resource(1, kIconGroupType), 18), 30001u);
 }
 
-TEST_F(ExeResources, SplashWindowIconHasItsOwnGroup) {
-    const Bytes group = resource(2, kIconGroupType);
-    ASSERT_EQ(group.size(), 20u);
-    const Bytes file = read_file(resource_path("sda.ico"));
-    EXPECT_EQ(resource(static_cast<int>(u16(group, 18)), kIconType), Bytes(file.begin() + 22, file.end()));
-}
-
-TEST_F(ExeResources, SplashBitmapIsTheFileWithoutItsFileHeader) {
+TEST(ExeResources, SplashBitmapIsTheFileWithoutItsFileHeader) {
     const Bytes file = read_file(resource_path("splash.bmp"));
     EXPECT_EQ(resource(101, kBitmapType), Bytes(file.begin() + 14, file.end()));
 }
 
 // The manifest the loader reads: ours, not a toolchain default, with the DPI,
 // elevation and system declarations.
-TEST_F(ExeResources, ManifestDeclaresPerMonitorDpiAsInvokerAndTheSupportedSystems) {
+TEST(ExeResources, ManifestDeclaresPerMonitorDpiAsInvokerAndTheSupportedSystems) {
     const Bytes bytes = resource(1, kManifestType);
     const std::string manifest(bytes.begin(), bytes.end());
     for (const char* declaration : {
@@ -83,53 +64,33 @@ TEST_F(ExeResources, ManifestDeclaresPerMonitorDpiAsInvokerAndTheSupportedSystem
         EXPECT_NE(manifest.find(declaration), std::string::npos) << declaration;
 }
 
-class VersionBlock : public ::testing::Test {
-protected:
-    void SetUp() override {
-        DWORD handle = 0;
-        const DWORD size = GetFileVersionInfoSizeW(exe_path().c_str(), &handle);
-        ASSERT_GT(size, 0u);
-        block_.resize(size);
-        ASSERT_TRUE(GetFileVersionInfoW(exe_path().c_str(), 0, size, block_.data()));
-    }
-
-    Bytes value(const wchar_t* key) {
+// Italian (0x0410) in Unicode (1200); version 1.0.0.10 in the fixed block, "1.00.0010" in the strings.
+TEST(VersionBlock, ItalianUnicodeWithVersion1_0_0_10) {
+    DWORD handle = 0;
+    std::vector<std::uint8_t> block(GetFileVersionInfoSizeW(exe_path().c_str(), &handle));
+    ASSERT_TRUE(GetFileVersionInfoW(exe_path().c_str(), 0, block.size(), block.data()));
+    UINT length = 0;
+    const auto query = [&](const std::wstring& key) {
         void* found = nullptr;
-        UINT length = 0;
-        if (!VerQueryValueW(block_.data(), key, &found, &length)) return {};
-        return Bytes(static_cast<const std::uint8_t*>(found), static_cast<const std::uint8_t*>(found) + length);
-    }
-
-    std::wstring text(const wchar_t* name) {
-        const std::wstring key = std::wstring(L"\\StringFileInfo\\041004B0\\") + name;
-        void* found = nullptr;
-        UINT length = 0;
-        if (!VerQueryValueW(block_.data(), key.c_str(), &found, &length) || !found) return L"<missing>";
-        return static_cast<const wchar_t*>(found);
-    }
-
-    std::vector<std::uint8_t> block_;
-};
-
-// Italian (0x0410) in Unicode (1200); file and product version 1.0.0.10 after the fixed block's signature.
-TEST_F(VersionBlock, TranslationIsItalianUnicodeAndFixedVersionIs1_0_0_10) {
-    EXPECT_EQ(value(L"\\VarFileInfo\\Translation"), (Bytes{0x10, 0x04, 0xB0, 0x04}));
-    const Bytes fixed = value(L"\\");
-    ASSERT_GE(fixed.size(), sizeof(VS_FIXEDFILEINFO));
-    EXPECT_EQ(u32(fixed, 0), 0xFEEF04BDu);
-    EXPECT_EQ(Bytes(fixed.begin() + 8, fixed.begin() + 24), (Bytes{0, 0, 1, 0, 10, 0, 0, 0, 0, 0, 1, 0, 10, 0, 0, 0}));
-}
-
-TEST_F(VersionBlock, ItalianStrings) {
+        return VerQueryValueW(block.data(), key.c_str(), &found, &length) ? found : nullptr;
+    };
+    const auto* translation = static_cast<const std::uint8_t*>(query(L"\\VarFileInfo\\Translation"));
+    ASSERT_NE(translation, nullptr);
+    EXPECT_EQ(Bytes(translation, translation + length), (Bytes{0x10, 0x04, 0xB0, 0x04}));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\"));
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(std::tie(fixed->dwSignature, fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                       fixed->dwProductVersionLS),
+              std::make_tuple(0xFEEF04BDul, 0x10000ul, 10ul, 0x10000ul, 10ul));
+    const auto text = [&](const wchar_t* name) {
+        const auto* found = static_cast<const wchar_t*>(query(std::wstring(L"\\StringFileInfo\\041004B0\\") + name));
+        return std::wstring(found ? found : L"");
+    };
     EXPECT_EQ(text(L"FileVersion"), L"1.00.0010");
     EXPECT_EQ(text(L"ProductVersion"), L"1.00.0010");
-    EXPECT_EQ(text(L"InternalName"), L"Vistak");
-    EXPECT_EQ(text(L"OriginalFilename"), L"Vistak.exe");
-    for (const wchar_t* name : {L"CompanyName", L"ProductName", L"LegalCopyright", L"FileDescription"}) {
-        const std::wstring value = text(name);
-        EXPECT_NE(value, L"<missing>") << std::string(name, name + wcslen(name));
-        EXPECT_FALSE(value.empty());
-    }
+    for (const wchar_t* name : {L"CompanyName", L"ProductName", L"LegalCopyright", L"FileDescription", L"InternalName",
+                                L"OriginalFilename"})
+        EXPECT_FALSE(text(name).empty()) << name;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
-// The committed artwork in the layouts the loaders expect; the drawing itself
-// is pinned by the generator test.
+// The committed artwork: in the layouts the loaders expect, and (where the
+// generator runs) exactly what the generator draws, so the two cannot drift apart.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "image_files.h"
 
@@ -54,6 +57,21 @@ TEST(SplashBitmap, LayoutAndNavyOutsideTheShownBand) {
             ASSERT_TRUE(shown || bgr == 0x80) << x << "," << y;
         }
 }
+
+#ifdef VISTAK_ARTWORK_TOOL
+TEST(Artwork, GeneratorReproducesTheCommittedFiles) {
+    namespace fs = std::filesystem;
+    const fs::path out = fs::temp_directory_path() / "vistak_artwork_test";
+    fs::remove_all(out);
+    fs::create_directories(out);
+    const std::string command = std::string("\"") + VISTAK_ARTWORK_TOOL + "\" \"" + out.string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    for (const char* name : {"vistak.ico", "vistak_icon.bin", "sda.ico", "splash.bmp"}) {
+        EXPECT_EQ(read_file((out / name).string()), read_file(resource_path(name))) << name;
+    }
+    fs::remove_all(out);
+}
+#endif
 
 }  // namespace
 }  // namespace resource_tests

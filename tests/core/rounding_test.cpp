@@ -1,0 +1,57 @@
+// Rounding to whole numbers: the conversion every platform call goes through, and the
+// splash's pointer target, whose halves are rounded from single precision.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+
+#include "app/splash_target.h"
+#include "forms/int32_conversion.h"
+#include "forms/run_time_error.h"
+
+namespace {
+
+std::string Converted(double value) {
+    try {
+        return std::to_string(forms::ToInt32(value));
+    } catch (const forms::RunTimeError& e) {
+        return "error " + std::to_string(e.Number());
+    }
+}
+
+// Nearest with ties to even; outside the signed 32-bit range, error 6 (overflow).
+TEST(ToInt32, RoundsToNearestWithTiesToEvenAndOverflowsOutsideTheRange) {
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {0.5, "0"}, {1.5, "2"}, {2.5, "2"}, {-0.5, "0"}, {-1.5, "-2"}, {-2.5, "-2"}, {403.2, "403"}, {76.8, "77"},
+        {0.49999999999999994, "0"}, {-0.49999999999999994, "0"}, {2147483647.4, "2147483647"},
+        {2147483646.5, "2147483646"}, {-2147483648.4, "-2147483648"}, {-2147483648.5, "-2147483648"},
+        {2147483647.5, "error 6"}, {2147483648.0, "error 6"}, {-2147483649.0, "error 6"},
+        {-2147483648.6, "error 6"}, {1e300, "error 6"}, {-inf, "error 6"}, {nan, "error 6"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Converted(c.value), c.expected) << c.value;
+}
+
+TEST(SplashPointerTarget, HalvesTheScreenAtFifteenTwipsPerPixel) {
+    const struct {
+        std::int32_t width, height, dpi, x, y;
+        const char* why;
+    } cases[] = {
+        {1366, 768, 96, 683, 384, "centre at 96 dpi"},
+        {1365, 767, 96, 682, 384, "682.5 and 383.5 round to even"},
+        {1366, 768, 120, 546, 307, "12 twips per pixel: 546.4 and 307.2, not the centre"},
+        {1920, 1080, 144, 640, 360, "10 twips per pixel"},
+        {33554434, 2, 96, 16777216, 1, "the half is held in single precision: 16777217 has no float"},
+    };
+    for (const auto& c : cases) {
+        const PointerTarget t = SplashPointerTarget(c.width, c.height, c.dpi);
+        EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(c.x, c.y)) << c.why;
+    }
+}
+
+}  // namespace
