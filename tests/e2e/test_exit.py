@@ -1,10 +1,11 @@
-"""Closing the settings window with "CHIUDI" and ending the program: "FINE" (the lens and tray icon go,
-the splash shows once more), Alt+F4 on any of its windows, a click on the closing splash."""
+"""A session to its end: typing into another program while the lens runs, the tray icon (also after a shell
+restart), the settings window from it, "CHIUDI"; ending the program with "FINE" (the lens and tray icon go,
+the splash shows once more), with Alt+F4 on any of its windows, with a click on the closing splash."""
+import pathlib
 import time
-import unittest
 
 import design
-from vistak_e2e import Session, poll
+from vistak_e2e import WINE, Session, helper_exe, poll
 
 
 class ExitTest(Session):
@@ -22,13 +23,32 @@ class ExitTest(Session):
         seen = time.monotonic()
         self.assertEqual(splash[1:3], design.SPLASH_AT, "closing splash not centred")
         self.assertEqual(self.display.pointer(), design.CENTRE, "FINE did not move the pointer to the centre")
-        poll(lambda: [w[0] for w in self.program_windows()], what="the splash as the program's only window",
-             expect=[splash[0]])
+        poll(self.window_ids, what="the splash as the program's only window", expect=[splash[0]])
         self.assertFalse(self.icon_point(), "the tray icon is still there")
         return splash[0], seen
 
-    def test_tray_opens_settings_chiudi_saves_and_resumes_fine_shows_the_splash_six_seconds_and_leaves_the_file(self):
-        settings = self.open_from_tray()
+    def test_typing_elsewhere_the_tray_icon_chiudi_then_fine_shows_the_splash_six_seconds_and_leaves_the_file(self):
+        out = pathlib.Path(self.folder, "typed.txt")
+        typist = self.display.start([WINE, helper_exe("E2E_TYPIST"), "Z:" + str(out).replace("/", "\\")])
+        window = poll(lambda: self.display.windows(pid=typist.pid), timeout=30, what="the typist's window")[0][0]
+        self.display.xdotool("windowfocus", "--sync", window)
+        # The lens goes on ticking and setting its own focus meanwhile; F5 typed into the other program is not
+        # the lens's F5.
+        sentence = "The quick brown fox jumps over the lazy dog, 1234567890 times!"
+        self.display.run(["xdotool", "type", "--delay", "40", sentence], timeout=60)
+        self.display.xdotool("key", "F5")
+        poll(lambda: out.exists() and out.read_text(), timeout=15, what=f"the typist's file to hold {sentence!r}",
+             expect=sentence)
+        x, y = poll(self.icon_point, what="the tray icon")
+        for dx in range(-6, 7, 2):
+            self.display.xdotool("mousemove", x + dx, y + dx // 2)
+        self.display.xdotool("click", 1)
+        self.display.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        self.assert_meanwhile(2.0, self.window_ids, [self.lens],
+                              "F5 elsewhere, or moving, a click or a double click on the icon opened a window")
+        restart = self.display.run([WINE, helper_exe("E2E_SHELL_RESTART")], check=False, timeout=60)
+        self.assertEqual(restart.returncode, 0, "the helper found no icon to take away")
+        settings = self.open_from_tray()  # which waits for the icon to come back
         # A bare corner of the window's own background, clear of the lens.
         self.assertEqual(self.display.pixels(*design.SETTINGS_AT_CORNER[:2], 1, 1)[0][0], design.SETTINGS_BACKGROUND)
         self.assert_lens_stands_still()
@@ -40,8 +60,7 @@ class ExitTest(Session):
         self.assertEqual(self.wait_exit(timeout=15), 0)
         stayed = time.monotonic() - seen
         self.assertTrue(4.8 <= stayed <= 9.5, f"the closing splash stayed {stayed:.1f} s")
-        self.assertEqual(self.settings_path.stat().st_mtime_ns, written,
-                         "FINE rewrote the settings file")
+        self.assertEqual(self.settings_path.stat().st_mtime_ns, written, "FINE rewrote the settings file")
 
     def test_alt_f4_on_each_window_and_a_click_on_the_closing_splash_end_the_program_at_once(self):
         self.display.keys(self.lens, "alt+F4")
@@ -57,7 +76,3 @@ class ExitTest(Session):
             close(splash)
             self.assertEqual(self.wait_exit(timeout=10), 0)
             self.assertLess(time.monotonic() - seen, 4.5, "the process waited for the splash's timer")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -2,6 +2,7 @@
 Environment: VISTAK_EXE, WINE (the wine or wine64 loader), E2E_WINEPREFIX (the tests' own prefix)."""
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import tempfile
@@ -72,9 +73,8 @@ class Display:
 
     def __exit__(self, *exc):
         for process in self.processes:
-            if process.poll() is None:
-                process.kill()
-                process.wait(timeout=10)
+            process.kill()  # nothing once it has ended
+            process.wait(timeout=10)
         self.run(["wineserver", "-k"], check=False)
         self.run(["wineserver", "-w"], check=False, timeout=30)
         if self.xvfb:
@@ -113,18 +113,13 @@ class Display:
         values = dict(row.strip().split(":", 1) for row in info.splitlines() if ":" in row)
         return tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
-    def windows(self, pid=None, name=None, size=None):
-        """Viewable top-level windows (of a process, a name, a (width, height)): (id, x, y, width, height, name)."""
-        found = []
-        for line in self.run(["xwininfo", "-root", "-children"]).stdout.splitlines():
-            line = line.strip()
-            if not line.startswith("0x"):
-                continue
-            wid, title = line.split()[0], line.split('"')[1] if '"' in line else ""
-            geometry = None if name not in (None, title) else self.geometry(wid)
-            if geometry is None or size not in (None, geometry[2:]):
-                continue
-            if pid is None or str(pid) in self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout.split():
+    def windows(self, pid=None, name=None):
+        """Viewable top-level windows (of a process, of a name): (id, x, y, width, height, name)."""
+        found, listing = [], self.run(["xwininfo", "-root", "-children"]).stdout
+        for wid, title in re.findall(r'^\s+(0x[0-9a-f]+) (?:"(.*?)":)?', listing, re.M):
+            geometry = self.geometry(wid) if name in (None, title) else None
+            if geometry and (pid is None or
+                             str(pid) in self.run(["xprop", "-id", wid, "_NET_WM_PID"], check=False).stdout.split()):
                 found.append((wid, *geometry, title))
         return found
 
@@ -142,10 +137,10 @@ class Display:
     def xdotool(self, *args):
         return self.run(["xdotool", *map(str, args)])
 
-    def click(self, x, y, button=1):
+    def click(self, x, y):
         # Held a moment, as a hand holds it: a press that activates a window lets waiting messages be
         # dispatched, and a release queued with it would be taken before a button control saw the press.
-        self.xdotool("mousemove", x, y, "mousedown", button, "sleep", 0.15, "mouseup", button)
+        self.xdotool("mousemove", x, y, "mousedown", 1, "sleep", 0.15, "mouseup", 1)
 
     def keys(self, wid, *keys):
         self.xdotool("windowfocus", wid, "key", *keys)
@@ -178,7 +173,7 @@ class Session(unittest.TestCase):
         return self.vistak
 
     def splash(self, timeout=40):
-        return poll(lambda: self.display.windows(pid=self.vistak.pid, size=design.SPLASH_SIZE), timeout=timeout,
+        return poll(lambda: [w for w in self.program_windows() if w[3:5] == design.SPLASH_SIZE], timeout=timeout,
                     interval=0.02, what="the splash window")[0]
 
     def start_past_splash(self, exe=None):
@@ -198,8 +193,10 @@ class Session(unittest.TestCase):
     def program_windows(self):
         return self.display.windows(pid=self.vistak.pid)
 
+    def window_ids(self):
+        return [w[0] for w in self.program_windows()]
+
     def wait_exit(self, timeout):
-        """Waits for Vistak to end; returns its exit code."""
         poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
         self.assertEqual(self.program_windows(), [], "a window outlived the process")
         return self.vistak.returncode
@@ -207,11 +204,11 @@ class Session(unittest.TestCase):
     def assert_running(self):
         self.assertIsNone(self.vistak.poll(), "Vistak ended")
 
-    def assert_meanwhile(self, seconds, check):
-        """check() holds for the next seconds."""
+    def assert_meanwhile(self, seconds, value, expect, what):
+        """value() stays expect for the next seconds."""
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
-            check()
+            self.assertEqual(value(), expect, what)
             time.sleep(0.1)
 
     def move_and_wait_lens(self, pointer, expected, what="the lens to follow the pointer"):
@@ -223,8 +220,8 @@ class Session(unittest.TestCase):
         standing = self.display.geometry(self.lens)
         self.assertNotIn(standing, (None, design.LENS_ELSEWHERE))
         self.display.xdotool("mousemove", *design.ELSEWHERE)
-        self.assert_meanwhile(0.8, lambda: self.assertEqual(self.display.geometry(self.lens), standing,
-                                                            "the lens follows the pointer behind the settings window"))
+        self.assert_meanwhile(0.8, lambda: self.display.geometry(self.lens), standing,
+                              "the lens follows the pointer behind the settings window")
 
     def icon_point(self):
         """The middle of the tray's first cell, if the tray shows an icon there (it is hidden while it has none)."""
@@ -250,12 +247,16 @@ class Session(unittest.TestCase):
         return self.wait_settings()
 
     def open_from_tray(self):
-        self.display.xdotool("mousemove", *poll(self.icon_point, what="the tray icon"), "click", 3)
+        """A right press on the tray icon opens the menu at the pointer, with the settings window; Escape (typed
+        into the program: another may have the keyboard) closes the menu and leaves the settings window."""
+        x, y = poll(self.icon_point, what="the tray icon")
+        self.display.xdotool("mousemove", x, y, "mousedown", 3)
         settings = self.wait_settings()
-        # The tray menu opens with it; Escape closes the menu and leaves the settings window.
-        self.display.xdotool("key", "Escape")
-        poll(lambda: {w[0] for w in self.program_windows()}, what="the tray menu to close",
-             expect={settings, self.lens})
+        menu = poll(lambda: [w for w in self.program_windows() if w[0] not in (settings, self.lens)],
+                    what="the tray menu")[0]
+        self.assertTrue(abs(menu[1] - x) <= 40 and abs(menu[2] - y) <= 80, f"menu {menu} not at the pointer")
+        self.display.xdotool("windowfocus", settings, "key", "Escape", "mouseup", 3)
+        poll(lambda: set(self.window_ids()), what="the tray menu to close", expect={settings, self.lens})
         return settings
 
     def click_client(self, rect):
@@ -271,6 +272,6 @@ class Session(unittest.TestCase):
         else:
             self.display.keys(settings, *way)
         self.wait_gone(settings, "the settings window")
-        _, saved, lens = design.ZOOM[caption]
+        saved, lens = design.ZOOM[caption][1:]
         poll(self.settings_file, what="the settings file", expect=content or saved)
         self.move_and_wait_lens(design.CENTRE, lens, f"the lens to resume with zoom {caption}")
