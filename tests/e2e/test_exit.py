@@ -1,6 +1,5 @@
-"""A session to its end: typing into another program while the lens runs, the tray icon (also after a shell
-restart), the settings window from it, "CHIUDI"; ending the program with "FINE" (the lens and tray icon go,
-the splash shows once more), with Alt+F4 on any of its windows, with a click on the closing splash."""
+"""A session to its end: typing elsewhere, the tray icon (also after a shell restart), settings, "CHIUDI"; then
+"FINE" (the lens and icon go, the splash shows again), Alt+F4 on any window, a click on the closing splash."""
 import pathlib
 import time
 
@@ -31,19 +30,14 @@ class ExitTest(Session):
         out = pathlib.Path(self.folder, "typed.txt")
         typist = self.display.start([WINE, helper_exe("E2E_TYPIST"), "Z:" + str(out).replace("/", "\\")])
         window = poll(lambda: self.display.windows(pid=typist.pid), timeout=30, what="the typist's window")[0][0]
-        self.display.xdotool("windowfocus", "--sync", window)
-        # The lens goes on ticking and setting its own focus meanwhile; F5 typed into the other program is not
-        # the lens's F5.
+        # The lens ticks (and sets its own focus) meanwhile; F5 typed into the other program is not the lens's F5.
         sentence = "The quick brown fox jumps over the lazy dog, 1234567890 times!"
-        self.display.run(["xdotool", "type", "--delay", "40", sentence], timeout=60)
+        self.display.run(["xdotool", "windowfocus", "--sync", window, "type", "--delay", "40", sentence], timeout=60)
         self.display.xdotool("key", "F5")
-        poll(lambda: out.exists() and out.read_text(), timeout=15, what=f"the typist's file to hold {sentence!r}",
-             expect=sentence)
+        poll(lambda: out.exists() and out.read_text(), timeout=15, what="the typed sentence", expect=sentence)
         x, y = poll(self.icon_point, what="the tray icon")
-        for dx in range(-6, 7, 2):
-            self.display.xdotool("mousemove", x + dx, y + dx // 2)
-        self.display.xdotool("click", 1)
-        self.display.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        moves = [arg for dx in range(-6, 7, 2) for arg in ("mousemove", x + dx, y + dx // 2)]
+        self.display.xdotool(*moves, "click", 1, "click", "--repeat", 2, "--delay", 80, 1)
         self.assert_meanwhile(2.0, self.window_ids, [self.lens],
                               "F5 elsewhere, or moving, a click or a double click on the icon opened a window")
         restart = self.display.run([WINE, helper_exe("E2E_SHELL_RESTART")], check=False, timeout=60)

@@ -94,7 +94,8 @@ class Display:
         started = ", ".join(f"{p.pid} exit {p.poll()}" for p in self.processes)
         self.errors.seek(0)
         errors = "\n    ".join(self.errors.read().splitlines()[-15:])
-        return f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}\n  errors:\n    {errors}"
+        return (f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}"
+                f"\n  errors:\n    {errors}")
 
     def run(self, args, check=True, timeout=30):
         return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True)
@@ -170,7 +171,6 @@ class Session(unittest.TestCase):
 
     def start(self, exe=None):
         self.vistak = self.display.start([WINE, exe or self.exe], env=self.ENV)
-        return self.vistak
 
     def splash(self, timeout=40):
         return poll(lambda: [w for w in self.program_windows() if w[3:5] == design.SPLASH_SIZE], timeout=timeout,
