@@ -45,11 +45,10 @@ class SettingsTest(Session):
         self.assertEqual(len(set(readouts.values())), len(design.ZOOM), "two factors read the same")
 
 
-def italian_locale_installed():
-    return "it_it.utf8" in subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower().split()
+LOCALES = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower().split()
 
 
-@unittest.skipUnless(italian_locale_installed(), "needs the it_IT.UTF-8 locale (scripts/install-deps.sh makes it)")
+@unittest.skipUnless("it_it.utf8" in LOCALES, "needs the it_IT.UTF-8 locale (scripts/install-deps.sh makes it)")
 class CommaLocaleTest(Session):
     ENV = {"LC_ALL": "it_IT.UTF-8"}
 

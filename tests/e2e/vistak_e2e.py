@@ -12,7 +12,6 @@ import unittest
 import design
 
 WINE = os.environ.get("WINE", "wine")
-EXE = os.environ.get("VISTAK_EXE", "")
 PREFIX = os.environ.get("E2E_WINEPREFIX", os.path.join(tempfile.gettempdir(), "vistak-e2e-prefix"))
 OPEN_DISPLAYS = []  # what a timed-out wait describes
 
@@ -31,9 +30,10 @@ def poll(condition, timeout=10.0, interval=0.05, what="condition", expect=None):
 
 
 def helper_exe(env_name):
+    """A program named by an environment variable: Vistak.exe or a helper built with the tests."""
     path = os.environ.get(env_name, "")
     if not os.path.exists(path):
-        raise AssertionError(f"{env_name} names no helper program: {path!r}")
+        raise AssertionError(f"{env_name} names no program: {path!r}")
     return path
 
 
@@ -156,11 +156,10 @@ class Session(unittest.TestCase):
     FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
 
     def setUp(self):
-        self.assertTrue(EXE and os.path.exists(EXE), f"VISTAK_EXE not found: {EXE!r}")
         self.folder = tempfile.mkdtemp(prefix="vistak-e2e-")
         self.addCleanup(shutil.rmtree, self.folder, True)
         self.exe, self.settings_path = os.path.join(self.folder, "Vistak.exe"), pathlib.Path(self.folder, "Vistak.txt")
-        shutil.copy(EXE, self.exe)
+        shutil.copy(helper_exe("VISTAK_EXE"), self.exe)
         if self.FILE_BEFORE_START is not None:
             self.settings_path.write_bytes(self.FILE_BEFORE_START)
         self.display = Display(*self.SCREEN).__enter__()
