@@ -1,0 +1,47 @@
+// A plain window with one edit box, for the end-to-end tests: the box's text is
+// written, whole, to the file named on the command line as it starts and each
+// time it changes. The box is a child, as in most programs: a program that
+// takes the foreground robs such a window of its keys.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void SaveText(HWND edit) {
+    char text[1024];
+    const int length = GetWindowTextA(edit, text, sizeof text);
+    if (FILE* file = std::fopen(__argv[1], "wb")) {
+        std::fwrite(text, 1, static_cast<std::size_t>(length), file);
+        std::fclose(file);
+    }
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_COMMAND && HIWORD(wparam) == EN_CHANGE) SaveText(reinterpret_cast<HWND>(lparam));
+    return DefWindowProcA(window, msg, wparam, lparam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = "E2ETypist";
+    RegisterClassA(&windowClass);
+    // At the bottom-left, out of the way of the lens near the screen centre and of the tray.
+    HWND window = CreateWindowA("E2ETypist", "E2E Typist", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 600, 420, 90, nullptr,
+                                nullptr, instance, nullptr);
+    HWND edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 380, 24, window, nullptr,
+                              instance, nullptr);
+    SaveText(edit);
+    SetFocus(edit);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}

@@ -1,0 +1,102 @@
+"""Start-up and the lens as the user sees them: the splash window, its closing, one copy at a time, where the
+lens goes and what it shows, the error report."""
+import os
+import subprocess
+import time
+
+import design
+from vistak_e2e import WINE, Session, helper_exe, poll
+
+ZOOM = 2.5  # the start zoom, at which the lens test reads the screen
+
+
+class WideScreenSplashTest(Session):
+    START = False
+    SCREEN = (1920, 1080)  # not the design's: what the screen's size sets shows
+
+    def test_splash_is_centred_moves_pointer_to_centre_ignores_its_strip_and_gives_way_to_lens_after_six_seconds(self):
+        self.display.xdotool("mousemove", 100, 700)
+        self.start()
+        wid, x, y = self.splash()[:3]
+        seen = time.monotonic()
+        self.assertEqual([w[:5] for w in self.program_windows()], [(wid, 806, 348, *design.SPLASH_SIZE)],
+                         "the splash is not centred, or not the only window")
+        self.assertEqual(self.display.pointer(), (960, 540))
+        # On the web address, then on the bare strip beside it, at its top and bottom rows.
+        for point in [(154, 358), (3, design.SPLASH_STRIP_TOP), (303, design.SPLASH_SIZE[1] - 1)]:
+            self.display.click(x + point[0], y + point[1])
+        self.assert_meanwhile(1.0, self.window_ids, [wid], "a click on the bottom strip closed the splash")
+        self.display.xdotool("mousemove", 960, 540)
+        self.wait_gone(wid, "the splash")
+        stayed = time.monotonic() - seen
+        self.assertTrue(5.0 <= stayed <= 9.5, f"without a click on the picture the splash stayed {stayed:.1f} s")
+        poll(lambda: [w[1:5] for w in self.program_windows()], timeout=5, what="the lens below the pointer",
+             expect=[(800, 567, 960, 135)])
+
+
+class StartupTest(Session):
+    START = False
+
+    def test_a_click_on_the_picture_closes_the_splash_at_once_and_a_second_copy_ends_by_itself(self):
+        clicked = self.start_past_splash()
+        self.assertLess(time.monotonic() - clicked, 2.5, "the splash waited for its timer")
+        # The lens follows the pointer where the click left it.
+        self.assertEqual(self.display.geometry(self.lens), (352, 361, *design.LENS_SIZE))
+        before = sorted(w[0] for w in self.display.windows())
+        second = self.display.start([WINE, self.exe])
+        poll(lambda: second.poll() is not None, timeout=15, what="the second copy to end")
+        self.assertEqual(sorted(w[0] for w in self.display.windows()), before, "the second copy showed a window")
+        self.assertEqual(self.display.pointer(), design.PICTURE_POINT, "the second copy moved the pointer")
+        self.move_and_wait_lens(design.CENTRE, design.LENS_AT_CENTRE, "the first copy's lens to go on following")
+
+    def test_untrapped_error_shows_one_report_hides_lens_and_ends_process(self):
+        # This build's zoom turns absurd a moment after the lens shows, and the next tick overflows.
+        self.start_past_splash(helper_exe("E2E_FAULTY_VISTAK"))
+        report = poll(lambda: self.display.windows(pid=self.vistak.pid, name="Vistak"), timeout=15,
+                      what="the error report")[0][0]
+        # While it shows no tick runs (each would raise again), no second report stacks, and the lens is gone.
+        self.assert_meanwhile(2.0, self.window_ids, [report], "a tick ran while the report showed")
+        self.display.keys(report, "Return")
+        self.assertNotEqual(self.wait_exit(timeout=10), 0)
+
+
+class LensTest(Session):
+    START = False
+
+    def test_lens_goes_by_the_pointer_and_shows_the_area_around_it_enlarged(self):
+        # A screen of plain 16 x 8 blocks in many colours.
+        picture = os.path.join(self.folder, "blocks.ppm")
+        subprocess.run(["convert", "-seed", "1", "-size", "64x96", "xc:", "+noise", "Random", "-scale", "1600%x800%",
+                        picture], check=True, timeout=30)
+        self.display.start(["display", "-geometry", "+0+0", "-immutable", picture])
+        poll(lambda: self.display.windows(name="ImageMagick: blocks.ppm"), timeout=20, what="the picture")
+        self.start_past_splash()
+        # Pointer, lens corner and the corner of the area it shows: below the pointer; pushed down near the top
+        # (the area stops at the screen's top); flipped above it near the bottom; stopped at the left edge
+        # (so is the area); reaching past the right edge.
+        for pointer, lens, source in [(design.CENTRE, (352, 403), (448, 365)), ((512, 19), (352, 77), (448, 0)),
+                                      ((512, 653), (352, 509), (448, 634)), ((20, 400), (0, 419), (0, 381)),
+                                      (design.ELSEWHERE, design.LENS_ELSEWHERE[:2], (636, 581))]:
+            with self.subTest(pointer=pointer):
+                self.move_and_wait_lens(pointer, (*lens, *design.LENS_SIZE))
+                width, height = min(design.LENS_SIZE[0], design.SCREEN[0] - lens[0]), design.LENS_SIZE[1]
+                # Each lens pixel shows the screen's pixel under it in the source area, replicated: checked where
+                # the source point lies well inside a plain patch of the screen, off the lens's own top row.
+                gx, gy = max(0, source[0] - 2), max(0, source[1] - 2)
+                screen = self.display.pixels(gx, gy, 210, 44)
+                samples = []
+                for ly in range(1, height - 6, 3):
+                    for lx in range(1, width - 1, 5):
+                        sx, sy = source[0] + lx / ZOOM, source[1] + ly / ZOOM
+                        around = {screen[int(sy + e) - gy][int(sx + d) - gx] for d in (-1.5, 0, 1.5)
+                                  for e in (-1.5, 0, 1.5) if sx + d >= gx and sy + e >= gy}
+                        if len(around) == 1:
+                            samples.append((lx, ly, around.pop()))
+                self.assertGreater(len({want for *_, want in samples}), 8, "the screen under the source is too plain")
+
+                def wrong():
+                    shown = self.display.pixels(*lens, width, height)
+                    return [(lx, ly, shown[ly][lx], want) for lx, ly, want in samples if shown[ly][lx] != want][:5]
+
+                poll(wrong, timeout=8, interval=0.2, what=f"the enlarged picture among {len(samples)} samples "
+                     "(lens x, lens y, shown, expected)", expect=[])
