@@ -19,7 +19,7 @@ LEAK_TICKS = 400
 class Measured(vistak_e2e.Session):
     def start(self, exe=None):
         self.traced = soak_tools.Traced(self.display, exe or self.exe, self.folder)
-        return self.traced.process
+        self.vistak = self.traced.process
 
     def growth(self, window, warm_up, ticks):
         """The GDI objects and VmRSS (KiB) that the program gains over `ticks` moves of its window after
