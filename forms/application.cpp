@@ -26,11 +26,10 @@ bool DispatchOne(const MSG& message) {
 }  // namespace
 
 void RestrictDllSearchToSystemFolder() {
-    using SetDefaultDirectories = BOOL(WINAPI*)(DWORD);
     // Looked up by name: Windows before 8 may lack it, and then at least the current folder goes.
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-    if (!found || !reinterpret_cast<SetDefaultDirectories>(reinterpret_cast<void (*)()>(found))(
-                      LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    const auto setDefaultDirectories =
+        LibraryFunction<BOOL(WINAPI*)(DWORD)>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (!setDefaultDirectories || !setDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         SetDllDirectoryW(L"");
     }
 }

@@ -58,6 +58,13 @@ using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
 using OwnedFile = Owned<HANDLE, CloseKernelHandle, InvalidHandleValue>;
 using OwnedLibrary = Owned<HMODULE, FreeLibraryHandle>;
 
+// A function of a loaded library by name, or null. The cast goes through a plain function
+// pointer: FARPROC converts to no other function type without a warning.
+template <typename Function>
+Function LibraryFunction(HMODULE library, const char* name) {
+    return library ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name))) : nullptr;
+}
+
 // A window's DC (the screen's for a null window) for a scope.
 class WindowDc {
 public:

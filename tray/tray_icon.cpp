@@ -45,9 +45,9 @@ std::uint32_t HandleBits(const void* handle) {
 // brings in would hold about a megabyte for the whole run, for a few calls at start and end.
 bool NotifyShell(DWORD message, NOTIFYICONDATAA& data) {
     const forms::OwnedLibrary shell(LoadLibraryW(L"shell32.dll"));
-    const FARPROC found = shell ? GetProcAddress(shell.Get(), "Shell_NotifyIconA") : nullptr;
-    using NotifyIcon = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
-    return found && reinterpret_cast<NotifyIcon>(reinterpret_cast<void (*)()>(found))(message, &data);
+    const auto notifyIcon =
+        forms::LibraryFunction<BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA)>(shell.Get(), "Shell_NotifyIconA");
+    return notifyIcon && notifyIcon(message, &data);
 }
 
 }  // namespace
