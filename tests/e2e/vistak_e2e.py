@@ -215,8 +215,9 @@ class Session(unittest.TestCase):
     def window_ids(self):
         return [w[0] for w in self.program_windows()]
 
-    def wait_exit(self, timeout):
-        poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
+    def wait_exit(self, timeout, after="its end"):
+        poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02,
+             what=f"the Vistak process to end after {after}")
         self.assertEqual(self.program_windows(), [], "a window outlived the process")
         return self.vistak.returncode
 
