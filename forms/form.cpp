@@ -23,11 +23,26 @@ std::vector<Form*>& LoadedForms() {
 // coming back from another application is not a new activation of the form.
 Form* lastActive = nullptr;
 
+// The hidden owner is a top-level window too: a program that closes every window of another
+// (taskkill without /F) or the session's end reaches it as well.
+LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        Guarded(Form::UnloadAll);
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) Form::EndSession();
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
 // Forms are owned by this hidden window, so that none of them has a taskbar button.
 HWND ApplicationWindow() {
     static OwnedWindow window = [] {
         WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = ApplicationWindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"VistakApplication";
         RegisterClassW(&windowClass);
@@ -44,6 +59,22 @@ constexpr int kFirstControlId = 100;
 UINT TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
+}
+
+// The shell announces a new notification area with "TaskbarCreated". A program run as administrator
+// must let it in from the shell's lower integrity level: per window from Windows 7, for the whole
+// process on Vista; both are looked up by name.
+void AcceptTaskbarCreated(HWND window) {
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD on Vista
+    static const auto forWindow = LibraryFunction<BOOL(WINAPI*)(HWND, UINT, DWORD, void*)>(
+        GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
+    static const auto forProcess =
+        LibraryFunction<BOOL(WINAPI*)(UINT, DWORD)>(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilter");
+    if (forWindow) {
+        forWindow(window, TaskbarCreatedMessage(), kAllow, nullptr);
+    } else if (forProcess) {
+        forProcess(TaskbarCreatedMessage(), kAllow);
+    }
 }
 
 Form* FindLoaded(HWND window) {
@@ -75,6 +106,16 @@ void Form::WithdrawAll() {
         for (Timer* timer : form->timers_) timer->Stop();
         ShowWindow(form->window_, SW_HIDE);
     }
+}
+
+void Form::UnloadAll() {
+    const std::vector<Form*> loaded = LoadedForms();
+    for (auto form = loaded.rbegin(); form != loaded.rend(); ++form) (*form)->Unload();
+}
+
+void Form::EndSession() {
+    Guarded(UnloadAll);
+    EndNow();
 }
 
 // Tab and Shift+Tab move the focus in tab order, Enter and Space press the
@@ -176,6 +217,7 @@ void Form::CreateWindowFromDesign() {
     window_ = CreateWindowExW(exStyle, design_.className, nullptr, style, x, y, width, height, ApplicationWindow(),
                               nullptr, instance, this);
     if (!window_) throw RunTimeError(7, "Out of memory");
+    AcceptTaskbarCreated(window_);
     SetWindowTextA(window_, design_.caption);
     if (icon_) {
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
@@ -207,6 +249,9 @@ void Form::Unload() {
     icon_.Reset();
     background_.Reset();
     unloading_ = false;
+    // A close sent from another program is handled inside GetMessage, which returns only for a
+    // posted message: this one lets the message loop see that nothing keeps the program running.
+    if (!AnyKeepsProgramRunning()) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 void Form::SetLeft(int twips) {
@@ -243,7 +288,14 @@ void Form::PaintBackground(HDC dc) {
     GetObjectW(picture_.Get(), sizeof info, &info);
     OwnedDc source(CreateCompatibleDC(dc));
     Selection selected(source.Get(), picture_.Get());
-    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    // A picture is drawn for 96 pixels per inch and grows with the display as the design's twips do,
+    // so it fills the same share of the window at any scaling (at 96, pixel for pixel). Each pixel
+    // drawn is one of the picture's own: flat colours and hard edges stay as they are, where a
+    // halftone stretch would blend the text's and the lines' edges into colours the artwork lacks.
+    const int dpi = LogicalPixelsPerInch();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, MulDiv(info.bmWidth, dpi, 96), MulDiv(info.bmHeight, dpi, 96), source.Get(), 0, 0,
+               info.bmWidth, info.bmHeight, SRCCOPY);
 }
 
 void Form::FocusFirstControl() {
@@ -332,6 +384,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         Guarded([this] { Unload(); });
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) EndSession();
         return 0;
     default:
         if (message == TaskbarCreatedMessage()) {

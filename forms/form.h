@@ -52,6 +52,10 @@ public:
     static bool AnyKeepsProgramRunning();
     // Stops every timer and hides every window: the program is about to end.
     static void WithdrawAll();
+    // Unloads every loaded form, the last loaded first, as a close of each window would.
+    static void UnloadAll();
+    // The user's session ends: every form goes, then the process, which Windows would end soon anyway.
+    [[noreturn]] static void EndSession();
     // Tab and the other dialog keys for forms that move the focus between controls.
     static bool TranslateDialogKey(const MSG& message);
 

@@ -10,6 +10,12 @@ SPLASH_PICTURE = (154, 150)     # a point on the picture, which a click closes
 PICTURE_POINT = (SPLASH_AT[0] + SPLASH_PICTURE[0], SPLASH_AT[1] + SPLASH_PICTURE[1])
 SPLASH_STRIP_TOP = 336          # the bottom strip with the web address, whose clicks do nothing
 
+# At 144 dpi (150 %) the splash grows with its design in twips; the pointer goes where 15 twips a pixel put it.
+SPLASH_144 = (281, 96, 462, 575)
+SPLASH_144_STRIP_TOP = 504
+SPLASH_144_LABEL = (12, 510, 446, 56)  # in the client area
+POINTER_144 = (341, 256)
+
 LENS_SIZE = (512, 96)           # zoom 2.5
 LENS_AT_CENTRE = (352, 403, *LENS_SIZE)
 ELSEWHERE = (700, 600)

@@ -1,5 +1,6 @@
 """A session to its end: typing elsewhere, the tray icon (also after a shell restart), settings, "CHIUDI"; then
-"FINE" (the lens and icon go, the splash shows again), Alt+F4 on any window, a click on the closing splash."""
+"FINE" (the lens and icon go, the splash shows again), Alt+F4 on any window, the session's end, WM_CLOSE to every
+window, a click on the closing splash."""
 import pathlib
 import time
 
@@ -41,7 +42,7 @@ class ExitTest(Session):
         self.display.xdotool(*moves, "click", 1, "click", "--repeat", 2, "--delay", 80, 1)
         self.assert_meanwhile(2.0, self.window_ids, [self.lens],
                               "F5 elsewhere, or moving, a click or a double click on the icon opened a window")
-        restart = self.display.run([WINE, helper_exe("E2E_SHELL_RESTART")], check=False, timeout=60)
+        restart = self.display.run([WINE, helper_exe("E2E_SYSTEM_MESSAGES"), "shell-restart"], check=False, timeout=60)
         self.assertEqual(restart.returncode, 0, "the helper found no icon to take away")
         settings = self.open_from_tray()  # which waits for the icon to come back
         # A bare corner of the window's own background, clear of the lens.
@@ -57,10 +58,22 @@ class ExitTest(Session):
         self.assertTrue(4.8 <= stayed <= 9.5, f"the closing splash stayed {stayed:.1f} s")
         self.assertEqual(self.settings_path.stat().st_mtime_ns, written, "FINE rewrote the settings file")
 
-    def test_alt_f4_on_each_window_and_a_click_on_the_closing_splash_end_the_program_at_once(self):
-        self.display.keys(self.lens, "alt+F4")
-        self.assertEqual(self.wait_exit(timeout=15), 0)
-        self.assertFalse(self.icon_point(), "the tray icon stayed")
+    def system_messages(self, what):
+        """Runs the helper that sends Vistak what the system sends (see tests/e2e/helpers/system_messages.c)."""
+        done = self.display.run([WINE, helper_exe("E2E_SYSTEM_MESSAGES"), what], check=False, timeout=60)
+        self.assertEqual(done.returncode, 0, f"the helper could not do {what}")
+
+    def test_alt_f4_the_session_end_or_a_close_of_every_window_and_a_click_on_the_closing_splash_end_the_program(self):
+        # WM_CLOSE also reaches the hidden window that owns the others, as taskkill without /F sends it.
+        for i, (what, end) in enumerate([("Alt+F4 on the lens", lambda: self.display.keys(self.lens, "alt+F4")),
+                                         ("the session's end", lambda: self.system_messages("end-session")),
+                                         ("WM_CLOSE to each window", lambda: self.system_messages("close"))]):
+            if i:
+                self.start_past_splash()  # the last run left nothing behind that keeps a new one out
+            poll(self.icon_point, what="the tray icon")
+            end()
+            self.assertEqual(self.wait_exit(timeout=10, after=what), 0)
+            self.assertFalse(self.icon_point(), f"the tray icon stayed after {what}")
         self.start()
         self.display.keys(self.splash()[0], "alt+F4")
         self.assertEqual(self.wait_exit(timeout=10), 0)

@@ -1,6 +1,7 @@
 """Start-up and the lens as the user sees them: the splash window, its closing, one copy at a time, where the
 lens goes and what it shows, the error report."""
 import os
+import pathlib
 import subprocess
 import time
 
@@ -8,6 +9,17 @@ import design
 from vistak_e2e import WINE, Session, helper_exe, poll
 
 ZOOM = 2.5  # the start zoom, at which the lens test reads the screen
+SPLASH_IMAGE = pathlib.Path(__file__).parents[2] / "resources" / "splash.bmp"
+NAVY = (0, 0, 128)
+
+
+def image_rows(path):
+    """An image file's pixels: rows of (r, g, b)."""
+    out = subprocess.run(["convert", str(path), "-format", "%w\n", "-write", "info:-", "-depth", "8", "rgb:-"],
+                         check=True, capture_output=True, timeout=30).stdout
+    width, raw = out.split(b"\n", 1)
+    row = int(width) * 3
+    return [[tuple(raw[i:i + 3]) for i in range(start, start + row, 3)] for start in range(0, len(raw), row)]
 
 
 class WideScreenSplashTest(Session):
@@ -32,6 +44,45 @@ class WideScreenSplashTest(Session):
         self.assertTrue(5.0 <= stayed <= 9.5, f"without a click on the picture the splash stayed {stayed:.1f} s")
         poll(lambda: [w[1:5] for w in self.program_windows()], timeout=5, what="the lens below the pointer",
              expect=[(800, 567, 960, 135)])
+
+
+class ScaledSplashTest(Session):
+    START = False
+    DPI = 144  # 150 %
+
+    def test_at_150_percent_the_picture_fills_the_splash_above_its_strip_and_the_pointer_goes_by_15_twips(self):
+        self.start()
+        wid, x, y, width, height = self.splash(size=design.SPLASH_144[2:])[:5]
+        self.assertEqual((x, y), design.SPLASH_144[:2], "the splash is not centred")
+        self.assertEqual(self.display.pointer(), design.POINTER_144)
+        strip_top = design.SPLASH_144_STRIP_TOP
+        self.display.click(x + 3, y + strip_top)
+        self.assert_meanwhile(1.0, self.window_ids, [wid], "a click on the strip's top row closed the splash")
+        # Once painted: two grabs agree, the corner is the picture's navy.
+        grabs = [None]
+        poll(lambda: grabs.append(self.display.pixels(x, y, width, height)) or grabs[-1] == grabs[-2]
+             and grabs[-1][0][0] == NAVY, interval=0.2, what="the painted splash")
+        shown, picture = grabs[-1], image_rows(SPLASH_IMAGE)
+        # Each pixel above the strip is one of the picture's, from where it lies on the picture grown by 1.5
+        # (give or take a picture pixel): a band of the window's colour beside or below an unscaled picture is not.
+        wrong = []
+        for sy, row in enumerate(shown[:strip_top]):
+            near_rows = picture[max(0, sy * 2 // 3 - 1):sy * 2 // 3 + 2]
+            for sx, pixel in enumerate(row):
+                if pixel not in [r[i] for r in near_rows for i in range(max(0, sx * 2 // 3 - 1), sx * 2 // 3 + 2)
+                                 if i < len(r)]:
+                    wrong.append((sx, sy, pixel))
+        self.assertEqual(wrong[:5], [], f"{len(wrong)} pixels above the strip are not the picture's (x, y, colour)")
+        # The strip is navy to the bottom, but for the web address, centred in its label.
+        text = [(sx, sy) for sy, row in enumerate(shown) for sx, pixel in enumerate(row)
+                if sy >= strip_top and pixel != NAVY]
+        self.assertGreater(len(text), 500, "the strip shows no web address")
+        left, top, label_width, label_height = design.SPLASH_144_LABEL
+        xs, ys = [p[0] for p in text], [p[1] for p in text]
+        self.assertTrue(left <= min(xs) and max(xs) < left + label_width and top <= min(ys)
+                        and max(ys) < top + label_height, f"the address lies outside its label: {min(xs), min(ys)}"
+                        f" to {max(xs), max(ys)}")
+        self.assertLessEqual(abs(min(xs) + max(xs) + 1 - 2 * left - label_width), 6, "the address is not centred")
 
 
 class StartupTest(Session):

@@ -38,11 +38,12 @@ def helper_exe(env_name):
 
 
 class Display:
-    """A private Xvfb with the Wine prefix's server bound to it; leaving it ends, by their ids, the
-    processes started through it, then the Wine server."""
+    """A private Xvfb with the Wine prefix's server bound to it, at a number of logical pixels per inch; leaving
+    it ends, by their ids, the processes started through it, then the Wine server, and sets the prefix back to
+    96 dpi."""
 
-    def __init__(self, width, height):
-        self.width, self.height = width, height
+    def __init__(self, width, height, dpi=96):
+        self.width, self.height, self.dpi = width, height, dpi
         self.xvfb = None
         self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="fixme-all", WINEDLLOVERRIDES="mscoree,mshtml=")
         self.errors = tempfile.TemporaryFile(mode="w+")  # Wine's own errors, for a failure report
@@ -66,6 +67,9 @@ class Display:
             if not os.path.exists(os.path.join(PREFIX, "system.reg")):
                 self.run([WINE, "wineboot", "-i"], check=False, timeout=300)
                 self.run(["wineserver", "-w"], check=False, timeout=300)
+            # Also mends a prefix that a run killed at another dpi left behind.
+            if self.prefix_dpi() != self.dpi:
+                self.set_dpi(self.dpi)
         except BaseException:
             self.__exit__()
             raise
@@ -75,6 +79,8 @@ class Display:
         for process in self.processes:
             process.kill()  # nothing once it has ended
             process.wait(timeout=10)
+        if self.dpi != 96:
+            self.set_dpi(96)
         self.run(["wineserver", "-k"], check=False)
         self.run(["wineserver", "-w"], check=False, timeout=30)
         if self.xvfb:
@@ -84,6 +90,19 @@ class Display:
         self.errors.close()
         if self in OPEN_DISPLAYS:
             OPEN_DISPLAYS.remove(self)
+
+    @staticmethod
+    def prefix_dpi():
+        """The dpi that the prefix's registry file holds (read while its server is down); Wine's default is 96."""
+        user = pathlib.Path(PREFIX, "user.reg")
+        text = user.read_text(errors="replace") if user.exists() else ""
+        desktop = re.search(r'^\[Control Panel\\\\Desktop\].*\n((?:.+\n)*)', text, re.M)  # up to a blank line
+        value = desktop and re.search(r'^"LogPixels"=dword:([0-9a-f]{8})$', desktop.group(1), re.M)
+        return int(value.group(1), 16) if value else 96
+
+    def set_dpi(self, dpi):
+        self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                  str(dpi), "/f"], check=False)
 
     def describe(self):
         """The windows on the display, the processes started here and their errors."""
@@ -152,6 +171,7 @@ class Session(unittest.TestCase):
     display, past its splash, with its lens found; with START False, the display only."""
     START = True
     SCREEN = design.SCREEN
+    DPI = 96
     ENV = None
     FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
 
@@ -162,7 +182,7 @@ class Session(unittest.TestCase):
         shutil.copy(helper_exe("VISTAK_EXE"), self.exe)
         if self.FILE_BEFORE_START is not None:
             self.settings_path.write_bytes(self.FILE_BEFORE_START)
-        self.display = Display(*self.SCREEN).__enter__()
+        self.display = Display(*self.SCREEN, self.DPI).__enter__()
         self.addCleanup(self.display.__exit__)
         if self.START:
             self.start_past_splash()
@@ -171,8 +191,8 @@ class Session(unittest.TestCase):
     def start(self, exe=None):
         self.vistak = self.display.start([WINE, exe or self.exe], env=self.ENV)
 
-    def splash(self, timeout=40):
-        return poll(lambda: [w for w in self.program_windows() if w[3:5] == design.SPLASH_SIZE], timeout=timeout,
+    def splash(self, timeout=40, size=design.SPLASH_SIZE):
+        return poll(lambda: [w for w in self.program_windows() if w[3:5] == size], timeout=timeout,
                     interval=0.02, what="the splash window")[0]
 
     def start_past_splash(self, exe=None):
@@ -195,8 +215,9 @@ class Session(unittest.TestCase):
     def window_ids(self):
         return [w[0] for w in self.program_windows()]
 
-    def wait_exit(self, timeout):
-        poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02, what="the Vistak process to end")
+    def wait_exit(self, timeout, after="its end"):
+        poll(lambda: self.vistak.poll() is not None, timeout=timeout, interval=0.02,
+             what=f"the Vistak process to end after {after}")
         self.assertEqual(self.program_windows(), [], "a window outlived the process")
         return self.vistak.returncode
 

@@ -1,0 +1,66 @@
+/* Does to the running Vistak what the system does, as its first argument says:
+   shell-restart: the tray icon (icon 1 of the lens window) is gone, then
+     "TaskbarCreated" reaches every top-level window, as when the shell restarts;
+   end-session: WM_QUERYENDSESSION, then WM_ENDSESSION, to every top-level
+     window of Vistak's process, as at logoff or shutdown;
+   close: WM_CLOSE to every top-level window of Vistak's process, as taskkill
+     without /F does; the hidden owner of the others first, which would take them
+     along if it went as a plain window goes.
+   Exit status 0 when it found what it acts on and every window let the session end. */
+#include <windows.h>
+#include <shellapi.h>
+#include <string.h>
+
+static HWND windows[64];
+static int count;
+
+static BOOL CALLBACK Collect(HWND window, LPARAM process) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == (DWORD)process && count < 64) windows[count++] = window;
+    return TRUE;
+}
+
+/* The window's answer; 0 when it gives none in time (gone, or hung). */
+static DWORD_PTR Send(HWND window, UINT message, WPARAM wParam) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    return answer;
+}
+
+/* Whether every window answered non-zero. */
+static BOOL SendToAll(UINT message, WPARAM wParam) {
+    BOOL all = TRUE;
+    for (int i = 0; i < count; i++) all = Send(windows[i], message, wParam) && all;
+    return all;
+}
+
+static int RestartShell(void) {
+    NOTIFYICONDATAA icon = {0};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = FindWindowA("VistakLens", NULL);
+    icon.uID = 1;
+    if (!icon.hWnd || !Shell_NotifyIconA(NIM_DELETE, &icon)) return 1;
+    Send(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0);
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 2 && strcmp(argv[1], "shell-restart") == 0) return RestartShell();
+    /* Every form is owned by this hidden window, which lives as long as any form does. */
+    HWND application = FindWindowA("VistakApplication", NULL);
+    DWORD process = 0;
+    if (!application || !GetWindowThreadProcessId(application, &process)) return 1;
+    EnumWindows(Collect, (LPARAM)process);
+    if (argc == 2 && strcmp(argv[1], "end-session") == 0) {
+        if (!SendToAll(WM_QUERYENDSESSION, 0)) return 2;
+        SendToAll(WM_ENDSESSION, TRUE);
+        return 0;
+    }
+    if (argc == 2 && strcmp(argv[1], "close") == 0) {
+        Send(application, WM_CLOSE, 0);
+        SendToAll(WM_CLOSE, 0);
+        return 0;
+    }
+    return 1;
+}
