@@ -1,8 +1,8 @@
 #include "app/frm_sda.h"
 
+#include "app/frm_sda_design.h"
 #include "app/splash_target.h"
 #include "forms/application.h"
-#include "forms/designs/frm_sda_design.h"
 #include "magnifier/frm_vistak.h"
 #include "magnifier/magnifier_state.h"
 

@@ -20,7 +20,7 @@ FrmVistak& frmVistak() {
 FrmVistak::FrmVistak()
     : Form(designs::vistak::frmVistak),
       txtGetKey(*this, designs::vistak::txtGetKey, designs::vistak::frmVistakFont,
-                [this](int keyCode, int shift) { txtGetKey_KeyDown(keyCode, shift); }),
+                [this](int KeyCode) { txtGetKey_KeyDown(KeyCode); }),
       ZoomTimer(*this, designs::vistak::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
       TrayRetryTimer(*this, designs::vistak::TrayRetryInterval, false, [this] { TrayRetryTimer_Timer(); }),
       mPopupSys({designs::vistak::mSettings}) {}
@@ -49,9 +49,9 @@ void FrmVistak::OnMenuPopup(HMENU menu) {
 
 void FrmVistak::mPopupSys_Click() { frmSettings().Show(); }
 
-// Shift is not looked at: Shift+F5 and Ctrl+F5 act as F5.
-void FrmVistak::txtGetKey_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF5) frmSettings().Show();
+// The modifier keys are not looked at: Shift+F5 and Ctrl+F5 act as F5.
+void FrmVistak::txtGetKey_KeyDown(int KeyCode) {
+    if (KeyCode == KeyF5) frmSettings().Show();
 }
 
 void FrmVistak::Form_Unload() {
