@@ -1,8 +1,8 @@
 #include "app/frm_sda.h"
 
+#include "app/frm_sda_design.h"
 #include "app/splash_target.h"
 #include "forms/application.h"
-#include "forms/designs/frm_sda_design.h"
 #include "magnifier/frm_vistak.h"
 #include "magnifier/magnifier_state.h"
 
@@ -15,7 +15,7 @@ FrmSDA::FrmSDA()
     : Form(designs::sda::frmSDA),
       Picture1(*this, designs::sda::Picture1),
       Label1(*this, designs::sda::Label1, &Picture1),
-      TimerSDA(*this, designs::sda::TimerSDAInterval, true, [this] { TimerSDA_Timer(); }) {}
+      TimerSDA(*this, designs::sda::kTimerSDAInterval, true, [this] { TimerSDA_Timer(); }) {}
 
 void FrmSDA::Form_Load() {
     FirstTickSeen = false;

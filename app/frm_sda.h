@@ -10,11 +10,11 @@ public:
     FrmSDA();
     void ChiudiFormSDA();
 
+private:
     forms::PictureBox Picture1;
     forms::Label Label1;
     forms::Timer TimerSDA;
 
-private:
     void Form_Load() override;
     void Form_Click() override;
     void TimerSDA_Timer();

@@ -25,7 +25,8 @@ void MovePointerToCaret() {
 }  // namespace
 
 void Main() {
-    if (!forms::ClaimSingleInstance()) forms::EndNow();
+    forms::SetProgramName("Vistak");
+    if (!forms::ClaimSingleInstance(L"Local\\Vistak.SingleInstance")) forms::EndNow();
     ZoomFactor = 2.5;
     MovePointerToCaret();
     ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));

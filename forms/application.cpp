@@ -25,6 +25,16 @@ bool DispatchOne(const MSG& message) {
 
 }  // namespace
 
+namespace {
+
+const char* programName = "";
+
+}  // namespace
+
+void SetProgramName(const char* name) { programName = name; }
+
+const char* ProgramName() { return programName; }
+
 void RestrictDllSearchToSystemFolder() {
     // Looked up by name: Windows before 8 may lack it, and then at least the current folder goes.
     const auto setDefaultDirectories =

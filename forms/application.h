@@ -5,6 +5,11 @@
 
 namespace forms {
 
+// The program's name, set once at start: the caption of the run-time error report
+// and the title of the hidden window that owns the forms.
+void SetProgramName(const char* name);
+const char* ProgramName();
+
 // Later DLL loads search the system folder only, never the program's or the current folder.
 void RestrictDllSearchToSystemFolder();
 

@@ -96,7 +96,7 @@ void Button::OnCommand(WORD code) {
 }
 
 TextBox::TextBox(Form& form, const Placement& place, const FontDesign& font,
-                 std::function<void(int keyCode, int shift)> onKeyDown)
+                 std::function<void(int keyCode)> onKeyDown)
     : Control(form, nullptr), place_(place), font_(font), onKeyDown_(std::move(onKeyDown)) {}
 
 HWND TextBox::CreateWindowIn(HWND parent, int id) {
@@ -111,10 +111,8 @@ LRESULT CALLBACK TextBox::SubclassProc(HWND window, UINT message, WPARAM wParam,
     auto box = static_cast<TextBox*>(reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
     const WNDPROC original = box->original_;
     if (message == WM_KEYDOWN) {
-        const int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-                          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
         const int keyCode = static_cast<int>(wParam);
-        Guarded([box, keyCode, shift] { box->onKeyDown_(keyCode, shift); });
+        Guarded([box, keyCode] { box->onKeyDown_(keyCode); });
     }
     return CallWindowProcW(original, window, message, wParam, lParam);
 }
@@ -130,12 +128,12 @@ HWND PictureBox::CreateWindowIn(HWND parent, int id) {
         windowClass.lpfnWndProc = &PictureBox::WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = L"VistakPictureBox";
+        windowClass.lpszClassName = L"FormsPictureBox";
         return RegisterClassW(&windowClass) != 0;
     }();
     (void)registered;
     background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
-    return CreateChild("VistakPictureBox", "", 0, design_.place, parent, id);
+    return CreateChild("FormsPictureBox", "", 0, design_.place, parent, id);
 }
 
 LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

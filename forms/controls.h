@@ -3,6 +3,7 @@
 // its key-downs, and a picture box that holds labels.
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -69,10 +70,26 @@ private:
     std::function<void()> onClick_;
 };
 
+// A control array of push buttons: one click handler, told the index of the button.
+class ButtonArray {
+public:
+    template <typename Designs>
+    ButtonArray(Form& form, const Designs& designs, std::function<void(int Index)> onClick) {
+        for (const ButtonDesign& design : designs) {
+            const int index = static_cast<int>(buttons_.size());
+            buttons_.emplace_back(form, design, [onClick, index] { onClick(index); });
+        }
+    }
+    Button& operator[](int index) { return buttons_.at(static_cast<std::size_t>(index)); }
+
+private:
+    std::deque<Button> buttons_;  // a deque never moves its buttons, which their form refers to
+};
+
 class TextBox : public Control {
 public:
     TextBox(Form& form, const Placement& place, const FontDesign& font,
-            std::function<void(int keyCode, int shift)> onKeyDown);
+            std::function<void(int keyCode)> onKeyDown);
 
 private:
     HWND CreateWindowIn(HWND parent, int id) override;
@@ -80,7 +97,7 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const Placement& place_;
     const FontDesign& font_;
-    std::function<void(int, int)> onKeyDown_;
+    std::function<void(int)> onKeyDown_;
     WNDPROC original_ = nullptr;
 };
 

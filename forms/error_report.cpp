@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "forms/application.h"
 #include "forms/form.h"
 #include "forms/run_time_error.h"
 
@@ -17,7 +18,7 @@ void ShowAndEnd(const std::string& text) {
     if (showing) return;
     showing = true;
     Form::WithdrawAll();
-    MessageBoxA(nullptr, text.c_str(), "Vistak", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+    MessageBoxA(nullptr, text.c_str(), ProgramName(), MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
     ExitProcess(1);
 }
 

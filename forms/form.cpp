@@ -44,10 +44,10 @@ HWND ApplicationWindow() {
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = ApplicationWindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"VistakApplication";
+        windowClass.lpszClassName = L"FormsApplication";
         RegisterClassW(&windowClass);
-        return OwnedWindow(CreateWindowExW(0, windowClass.lpszClassName, L"Vistak", WS_POPUP, 0, 0, 0, 0,
-                                           nullptr, nullptr, windowClass.hInstance, nullptr));
+        return OwnedWindow(CreateWindowExA(0, "FormsApplication", ProgramName(), WS_POPUP, 0, 0, 0, 0, nullptr,
+                                           nullptr, windowClass.hInstance, nullptr));
     }();
     return window.Get();
 }
@@ -93,8 +93,6 @@ Form::Form(const FormDesign& design) : design_(design) {}
 Form::~Form() {
     if (window_) DestroyWindow(Forget());
 }
-
-int Form::LoadedCount() { return static_cast<int>(LoadedForms().size()); }
 
 bool Form::AnyKeepsProgramRunning() {
     const auto& loaded = LoadedForms();

@@ -47,7 +47,6 @@ public:
     // Paints the retained image on the screen now (a form without one: its background, soon).
     void Refresh();
 
-    static int LoadedCount();
     // True while a loaded form keeps the program running: the message loop ends when none does.
     static bool AnyKeepsProgramRunning();
     // Stops every timer and hides every window: the program is about to end.

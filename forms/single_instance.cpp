@@ -7,9 +7,9 @@
 
 namespace forms {
 
-bool ClaimSingleInstance() {
+bool ClaimSingleInstance(const wchar_t* lockName) {
     static OwnedKernelHandle claim;
-    claim.Reset(CreateMutexW(nullptr, FALSE, L"Local\\Vistak.SingleInstance"));
+    claim.Reset(CreateMutexW(nullptr, FALSE, lockName));
     const DWORD error = GetLastError();
     if (claim) return error != ERROR_ALREADY_EXISTS;
     // Another copy that runs with other rights holds a mutex this one may not open.

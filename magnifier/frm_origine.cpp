@@ -1,6 +1,6 @@
 #include "magnifier/frm_origine.h"
 
-#include "forms/designs/frm_origine_design.h"
+#include "magnifier/frm_origine_design.h"
 
 FrmOrigine::FrmOrigine() : Form(designs::origine::frmOrigine) {}
 

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr int TrayRightButtonDown = WM_RBUTTONDOWN;
-constexpr int KeyF5 = VK_F5;
+constexpr int kTrayRightButtonDown = WM_RBUTTONDOWN;
+constexpr int kKeyF5 = VK_F5;
 
 }  // namespace
 
@@ -19,10 +19,10 @@ FrmVistak& frmVistak() {
 
 FrmVistak::FrmVistak()
     : Form(designs::vistak::frmVistak),
-      txtGetKey(*this, designs::vistak::txtGetKey, designs::vistak::frmVistakFont,
-                [this](int keyCode, int shift) { txtGetKey_KeyDown(keyCode, shift); }),
-      ZoomTimer(*this, designs::vistak::ZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
-      TrayRetryTimer(*this, designs::vistak::TrayRetryInterval, false, [this] { TrayRetryTimer_Timer(); }),
+      txtGetKey(*this, designs::vistak::txtGetKey, designs::vistak::kLensFont,
+                [this](int KeyCode) { txtGetKey_KeyDown(KeyCode); }),
+      ZoomTimer(*this, designs::vistak::kZoomTimerInterval, true, [this] { ZoomTimer_Timer(); }),
+      TrayRetryTimer(*this, designs::vistak::kTrayRetryInterval, false, [this] { TrayRetryTimer_Timer(); }),
       mPopupSys({designs::vistak::mSettings}) {}
 
 void FrmVistak::Form_Load() {
@@ -38,7 +38,7 @@ void FrmVistak::Form_TaskbarCreated() { TrayRetryTimer_Timer(); }
 
 // The tray icon reports here as a mouse move whose X is the mouse message over the icon.
 void FrmVistak::Form_MouseMove(float x, float /*y*/) {
-    if (forms::ToInt32(x) != TrayRightButtonDown) return;
+    if (forms::ToInt32(x) != kTrayRightButtonDown) return;
     mPopupSys.Popup(*this);
     forms::YieldMessages();
 }
@@ -49,9 +49,9 @@ void FrmVistak::OnMenuPopup(HMENU menu) {
 
 void FrmVistak::mPopupSys_Click() { frmSettings().Show(); }
 
-// Shift is not looked at: Shift+F5 and Ctrl+F5 act as F5.
-void FrmVistak::txtGetKey_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF5) frmSettings().Show();
+// The modifier keys are not looked at: Shift+F5 and Ctrl+F5 act as F5.
+void FrmVistak::txtGetKey_KeyDown(int KeyCode) {
+    if (KeyCode == kKeyF5) frmSettings().Show();
 }
 
 void FrmVistak::Form_Unload() {

@@ -47,8 +47,3 @@ PixelRect LensWindowRect(const TickGeometry& g) {
     using forms::ToInt32;
     return {ToInt32(g.LensLeft), ToInt32(g.LensTop), ToInt32(g.LensWidth), ToInt32(g.LensHeight)};
 }
-
-PixelRect CaptureRect(const TickGeometry& g) {
-    using forms::ToInt32;
-    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
-}

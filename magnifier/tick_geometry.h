@@ -21,6 +21,3 @@ TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double
 
 // The lens window's position and size as SetWindowPos receives them.
 PixelRect LensWindowRect(const TickGeometry& g);
-
-// The screen rectangle as the capture's BitBlt receives it.
-PixelRect CaptureRect(const TickGeometry& g);

@@ -1,15 +1,10 @@
 #pragma once
-// The settings window's zoom buttons and its read-out of the current factor.
+// The factors of the settings window's zoom buttons and its read-out of the current factor.
 #include <array>
 #include <string>
 
-struct ZoomChoice {
-    const char* caption;
-    double factor;
-};
-
 // Indexed by the button's position in the optZoom array.
-extern const std::array<ZoomChoice, 10> ZoomChoices;
+extern const std::array<double, 10> ZoomChoices;
 
 // The factor with at least one integer digit and exactly two decimals ("0.00"),
 // using the locale's decimal separator.

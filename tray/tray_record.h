@@ -1,5 +1,6 @@
 #pragma once
 // The tray icon's record as the shell receives it.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,3 +17,6 @@ struct TrayIconRecord {
 // The record for icon 1 of window hWnd: message, icon and tip valid, mouse
 // activity reported as WM_MOUSEMOVE.
 TrayIconRecord MakeTrayIconRecord(std::uint32_t hWnd, std::uint32_t hIcon);
+
+// The record's bytes in the first layout, little-endian, as a 32-bit program hands them to the shell.
+std::array<std::uint8_t, kTrayRecordSize> ShellBytes(const TrayIconRecord& record);

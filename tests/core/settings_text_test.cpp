@@ -1,32 +1,31 @@
 // What the settings write: the file's line and its folder, and the window's read-out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "forms/program_folder.h"
+#include "settings/frm_settings_design.h"
 #include "settings/settings_file.h"
 #include "settings/zoom_choices.h"
 
 namespace {
 
-// The file's line: sign space, the plain number, a space and CR LF; the read-out: at
-// least one integer digit and exactly two decimals.
-TEST(SettingsText, FileLineAndReadoutWithTheLocalesSeparator) {
-    const struct {
-        double zoom;
-        char separator;
-        const char *line, *readout;
-    } cases[] = {
-        {1.5, '.', " 1.5 \r\n", "1.50"},    {1.5, ',', " 1,5 \r\n", "1,50"},       {2, ',', " 2 \r\n", "2,00"},
-        {8, '.', " 8 \r\n", "8.00"},        {10, '.', " 10 \r\n", "10.00"},        {1.25, ',', " 1,25 \r\n", "1,25"},
-        {0, '.', " 0 \r\n", "0.00"},        {0.5, '.', " 0.5 \r\n", "0.50"},       {2.456, '.', " 2.456 \r\n", "2.46"},
-        {12.25, ',', " 12,25 \r\n", "12,25"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SettingsFileLine(c.zoom, c.separator), c.line) << c.zoom;
-        EXPECT_EQ(FormatReadout(c.zoom, c.separator), c.readout) << c.zoom;
+// Each factor the window offers, in both separators, at start (2.5) and after each button: the
+// read-out shows the button's own caption; the file holds it without trailing zeros.
+TEST(SettingsText, FileLineAndReadoutOfEveryChoiceWithEitherSeparator) {
+    for (std::size_t index = 0; index < ZoomChoices.size(); ++index) {
+        for (const char separator : {'.', ','}) {
+            std::string caption = designs::settings::optZoom[index].caption;
+            std::replace(caption.begin(), caption.end(), '.', separator);
+            std::string plain = caption.substr(0, caption.find_last_not_of('0') + 1);
+            if (plain.back() == separator) plain.pop_back();
+            SCOPED_TRACE(caption);
+            EXPECT_EQ(FormatReadout(ZoomChoices[index], separator), caption);
+            EXPECT_EQ(SettingsFileLine(ZoomChoices[index], separator), " " + plain + " \r\n");
+        }
     }
-    // A factor below 1 is saved as the start value.
-    for (const auto& [zoom, saved] : {std::pair{0.0, 2.5}, {0.99, 2.5}, {-3.0, 2.5}, {1.0, 1.0}, {8.0, 8.0}})
-        EXPECT_EQ(ZoomToSave(zoom), saved) << zoom;
+    EXPECT_EQ(SettingsFileLine(2.5, ','), " 2,5 \r\n");
 }
 
 // The file is written as folder + "\Vistak.txt", so only a drive root keeps its backslash.

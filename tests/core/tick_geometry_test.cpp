@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "forms/int32_conversion.h"
 #include "settings/zoom_choices.h"
 
 namespace {
@@ -54,6 +55,12 @@ const WorkedExample kWorkedExamples[] = {
     {1280, 800, 2.5, 640, 681, 480, 531, {480, 531, 640, 100}, {576, 661, 256, 40}, 256, 40, 640, 100},
 };
 
+// The capture rounds each of the four source values as it hands them to BitBlt.
+PixelRect CopyRect(const TickGeometry& g) {
+    using forms::ToInt32;
+    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
+}
+
 TEST(TickGeometry, WorkedExamples) {
     for (const auto& e : kWorkedExamples) {
         SCOPED_TRACE(testing::Message() << e.W << "x" << e.H << " Z=" << e.Z << " pointer " << e.pointerX
@@ -62,7 +69,7 @@ TEST(TickGeometry, WorkedExamples) {
         EXPECT_DOUBLE_EQ(g.LensLeft, e.lensLeft);
         EXPECT_DOUBLE_EQ(g.LensTop, e.lensTop);
         EXPECT_EQ(Tie(LensWindowRect(g)), Tie(e.window));
-        EXPECT_EQ(Tie(CaptureRect(g)), Tie(e.copy));
+        EXPECT_EQ(Tie(CopyRect(g)), Tie(e.copy));
         EXPECT_DOUBLE_EQ(g.SourceWidth, e.sourceWidth);
         EXPECT_DOUBLE_EQ(g.SourceHeight, e.sourceHeight);
         EXPECT_DOUBLE_EQ(g.LensWidth, e.lensWidth);
@@ -82,19 +89,19 @@ TEST(TickGeometryRelations, LensStaysOnScreenAndOffTheSource) {
     const std::pair<std::int32_t, std::int32_t> screens[] = {
         {800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
     for (const auto& [width, height] : screens)
-        for (const ZoomChoice& choice : ZoomChoices)
+        for (const double zoom : ZoomChoices)
             for (std::int32_t x : Positions(width))
                 for (std::int32_t y : Positions(height)) {
-                    SCOPED_TRACE(testing::Message() << width << "x" << height << " Z=" << choice.factor
+                    SCOPED_TRACE(testing::Message() << width << "x" << height << " Z=" << zoom
                                                     << " pointer " << x << "," << y);
-                    const TickGeometry g = ComputeTickGeometry(width, height, choice.factor, x, y);
+                    const TickGeometry g = ComputeTickGeometry(width, height, zoom, x, y);
                     EXPECT_GE(std::min({g.SourceX, g.SourceY, g.LensLeft}), 0);
                     EXPECT_GT(g.LensTop, g.SourceHeight);
                     EXPECT_LE(g.LensTop + g.LensHeight, height);
                     EXPECT_LE(g.LensWidth, width);
-                    EXPECT_DOUBLE_EQ(g.SourceWidth, std::min(width / 5.0, width / choice.factor));
+                    EXPECT_DOUBLE_EQ(g.SourceWidth, std::min(width / 5.0, width / zoom));
                     // Rounding may let the lens share at most one row with the source.
-                    const PixelRect lens = LensWindowRect(g), source = CaptureRect(g);
+                    const PixelRect lens = LensWindowRect(g), source = CopyRect(g);
                     EXPECT_LE(std::min(lens.y + lens.height, source.y + source.height) - std::max(lens.y, source.y), 1);
                 }
 }

@@ -89,8 +89,9 @@ class StartupTest(Session):
     START = False
 
     def test_a_click_on_the_picture_closes_the_splash_at_once_and_a_second_copy_ends_by_itself(self):
-        clicked = self.start_past_splash()
-        self.assertLess(time.monotonic() - clicked, 2.5, "the splash waited for its timer")
+        lens_after = self.start_past_splash()
+        # Left alone, the splash gives way at its timer's second tick, 6 s after it loaded.
+        self.assertLess(lens_after, 4.5, "the splash waited for its timer")
         # The lens follows the pointer where the click left it.
         self.assertEqual(self.display.geometry(self.lens), (352, 361, *design.LENS_SIZE))
         before = sorted(w[0] for w in self.display.windows())

@@ -7,7 +7,8 @@
 // A name held by something that is not the program's lock is no running copy:
 // the start reports it instead of ending in silence.
 TEST(SingleInstance, ALockThatCannotBeCreatedIsARunTimeError) {
-    forms::OwnedKernelHandle other(CreateEventW(nullptr, TRUE, FALSE, L"Local\\Vistak.SingleInstance"));
+    const wchar_t* const name = L"Local\\VistakTest.SingleInstance";
+    forms::OwnedKernelHandle other(CreateEventW(nullptr, TRUE, FALSE, name));
     ASSERT_TRUE(other);
-    EXPECT_THROW(forms::ClaimSingleInstance(), forms::RunTimeError);
+    EXPECT_THROW(forms::ClaimSingleInstance(name), forms::RunTimeError);
 }

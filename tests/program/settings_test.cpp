@@ -23,7 +23,7 @@ TEST_F(SettingsWindow, ActivationStopsTheLensAndClosingSavesTheFactorAndResumesI
     ASSERT_TRUE(frmVistak().ZoomTimer.Enabled());
     frmSettings().Show();
     ASSERT_TRUE(PumpUntil([] { return !frmVistak().ZoomTimer.Enabled(); }));
-    EXPECT_EQ(GetFocus(), frmSettings().cmdExit0.Handle()) << "\"CHIUDI\" holds the focus when first shown";
+    EXPECT_EQ(GetFocus(), frmSettings().cmdExit[0].Handle()) << "\"CHIUDI\" holds the focus when first shown";
 
     ZoomFactor = 0.5;
     CloseSettings();

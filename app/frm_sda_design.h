@@ -9,11 +9,11 @@ inline const forms::FormDesign frmSDA{
     L"VistakSplash", forms::Border::None, 4620, 5745, 0, 0, forms::StartPosition::CentreScreen, "",
     forms::kColorWindow, false, IDI_SDA, IDB_SPLASH};
 
-constexpr forms::ColourRef Navy = 0x00800000;
-inline const forms::BoxDesign Picture1{{0, 5040, 4620, 705}, Navy};
+constexpr forms::ColourRef kNavy = 0x00800000;
+inline const forms::BoxDesign Picture1{{0, 5040, 4620, 705}, kNavy};
 inline const forms::LabelDesign Label1{
     "www.example.com", {120, 60, 4455, 555}, {"Arial", 20.25}, 0x0000FFFF,
     forms::kNoColour};
-constexpr unsigned TimerSDAInterval = 3000;
+constexpr unsigned kTimerSDAInterval = 3000;
 
 }  // namespace designs::sda

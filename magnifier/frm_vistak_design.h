@@ -9,10 +9,10 @@ inline const forms::FormDesign frmVistak{
     L"VistakLens", forms::Border::None, 4965, 3360, 120, 120, forms::StartPosition::Manual, "",
     forms::kColorWindow, true, IDI_VISTAK, 0};
 
-inline const forms::FontDesign frmVistakFont{"System", 9.75};
+inline const forms::FontDesign kLensFont{"System", 9.75};
 inline const forms::Placement txtGetKey{4800, 3000, 150, 300};
-constexpr unsigned ZoomTimerInterval = 50;
-constexpr unsigned TrayRetryInterval = 2000;
+constexpr unsigned kZoomTimerInterval = 50;
+constexpr unsigned kTrayRetryInterval = 2000;
 
 inline const char* const mSettings = "&Impostazioni";
 
