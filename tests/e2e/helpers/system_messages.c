@@ -47,8 +47,9 @@ static int RestartShell(void) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && strcmp(argv[1], "shell-restart") == 0) return RestartShell();
-    /* Every form is owned by this hidden window, which lives as long as any form does. */
-    HWND application = FindWindowA("VistakApplication", NULL);
+    /* Every form is owned by one hidden window, which lives as long as any form does. */
+    HWND form = FindWindowA("VistakLens", NULL);
+    HWND application = form ? GetWindow(form, GW_OWNER) : NULL;
     DWORD process = 0;
     if (!application || !GetWindowThreadProcessId(application, &process)) return 1;
     EnumWindows(Collect, (LPARAM)process);
