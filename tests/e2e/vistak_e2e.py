@@ -1,5 +1,6 @@
 """Drives the real Vistak.exe under Wine on a private Xvfb display, as a user would.
-Environment: VISTAK_EXE, WINE (the wine or wine64 loader), E2E_WINEPREFIX (the tests' own prefix)."""
+Environment: VISTAK_ZIP (the release zip, whose Vistak.exe runs), WINE (the wine or wine64 loader),
+E2E_WINEPREFIX (the tests' own prefix)."""
 import os
 import pathlib
 import re
@@ -8,6 +9,7 @@ import subprocess
 import tempfile
 import time
 import unittest
+import zipfile
 
 import design
 
@@ -30,7 +32,7 @@ def poll(condition, timeout=10.0, interval=0.05, what="condition", expect=None):
 
 
 def helper_exe(env_name):
-    """A program named by an environment variable: Vistak.exe or a helper built with the tests."""
+    """A file named by an environment variable: the release zip or a helper built with the tests."""
     path = os.environ.get(env_name, "")
     if not os.path.exists(path):
         raise AssertionError(f"{env_name} names no program: {path!r}")
@@ -167,8 +169,8 @@ class Display:
 
 
 class Session(unittest.TestCase):
-    """A private copy of Vistak.exe in a folder of its own (where it writes its settings file) on a private
-    display, past its splash, with its lens found; with START False, the display only."""
+    """Vistak.exe unpacked from the release zip into a folder of its own (where it writes its settings file), on a
+    private display, past its splash, with its lens found; with START False, the display only."""
     START = True
     SCREEN = design.SCREEN
     DPI = 96
@@ -179,7 +181,8 @@ class Session(unittest.TestCase):
         self.folder = tempfile.mkdtemp(prefix="vistak-e2e-")
         self.addCleanup(shutil.rmtree, self.folder, True)
         self.exe, self.settings_path = os.path.join(self.folder, "Vistak.exe"), pathlib.Path(self.folder, "Vistak.txt")
-        shutil.copy(helper_exe("VISTAK_EXE"), self.exe)
+        with zipfile.ZipFile(helper_exe("VISTAK_ZIP")) as release:  # as it ships
+            release.extract("Vistak.exe", self.folder)
         if self.FILE_BEFORE_START is not None:
             self.settings_path.write_bytes(self.FILE_BEFORE_START)
         self.display = Display(*self.SCREEN, self.DPI).__enter__()

@@ -1,0 +1,172 @@
+"""The release zip as a user downloads it: the Vistak.exe inside has the properties a Windows user can trust,
+and a second build of the same sources in another folder, later, gives the same bytes.
+Environment: VISTAK_ZIP, VISTAK_VERSION (the project's), VISTAK_SOURCE and VISTAK_BUILD (the folders of the
+tested build), VISTAK_TOOLCHAIN (its toolchain file's name), VISTAK_SOURCE_DATE_EPOCH (the commit's time)."""
+import hashlib
+import os
+import pathlib
+import re
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import unittest
+import zipfile
+
+ZIP = pathlib.Path(os.environ.get("VISTAK_ZIP", ""))
+VERSION = os.environ.get("VISTAK_VERSION", "")
+SOURCE, BUILD = pathlib.Path(os.environ.get("VISTAK_SOURCE", "")), pathlib.Path(os.environ.get("VISTAK_BUILD", ""))
+
+# DLLs that every Windows from Vista on carries in its system folder.
+WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll", "shell32.dll",
+                "ole32.dll", "comctl32.dll", "version.dll", "ntdll.dll"}
+IMAGE_FILE_RELOCS_STRIPPED, DYNAMIC_BASE, NX_COMPAT = 0x0001, 0x0040, 0x0100
+GUI_SUBSYSTEM, RT_VERSION, RT_MANIFEST = 2, 16, 24
+# Absolute paths of a Linux build machine (the toolchain's own sources are named relative to its build).
+MACHINE_PATH = re.compile(rb"/(?:usr|home|tmp|build|work|root|opt|srv|mnt|var)/")
+
+
+class PortableExecutable:
+    """The headers, imports and resources of a PE32 or PE32+ image."""
+
+    def __init__(self, data):
+        self.data = data
+        header = struct.unpack_from("<I", data, 0x3C)[0]
+        if data[header:header + 4] != b"PE\0\0":
+            raise ValueError("not a PE image")
+        (_, sections, self.timestamp, self.symbol_table, self.symbols, optional_size,
+         self.characteristics) = struct.unpack_from("<HHIIIHH", data, header + 4)
+        optional = header + 24
+        magic = struct.unpack_from("<H", data, optional)[0]
+        self.subsystem, self.dll_characteristics = struct.unpack_from("<HH", data, optional + 68)
+        directories = optional + (96 if magic == 0x10B else 112)
+        self.directories = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(16)]
+        self.sections = []
+        for i in range(sections):
+            name, size, address, raw_size, raw = struct.unpack_from("<8sIIII", data, optional + optional_size + 40 * i)
+            self.sections.append((name.rstrip(b"\0").decode(), address, max(size, raw_size), raw))
+
+    def offset(self, rva):
+        return next(raw + rva - address for _, address, size, raw in self.sections if address <= rva < address + size)
+
+    def imports(self):
+        names, entry = [], self.offset(self.directories[1][0])
+        while any(descriptor := struct.unpack_from("<5I", self.data, entry)):
+            name = self.offset(descriptor[3])
+            names.append(self.data[name:self.data.index(b"\0", name)].decode().lower())
+            entry += 20
+        return names
+
+    def resources(self, kind):
+        """(identifier, language, bytes) of each resource of a numbered type."""
+        if not self.directories[2][1]:
+            return []
+        base = self.offset(self.directories[2][0])
+
+        def entries(table):
+            named, numbered = struct.unpack_from("<HH", self.data, base + table + 12)
+            return [struct.unpack_from("<II", self.data, base + table + 16 + 8 * i) for i in range(named + numbered)]
+
+        found = []
+        for type_id, names in entries(0):
+            for name, languages in entries(names & 0x7FFFFFFF) if type_id == kind else ():
+                for language, leaf in entries(languages & 0x7FFFFFFF):
+                    rva, size = struct.unpack_from("<II", self.data, base + leaf)
+                    found.append((name, language, self.data[self.offset(rva):self.offset(rva) + size]))
+        return found
+
+    def version(self):
+        """File and product version of the fixed version block, as "a.b.c.d"."""
+        blocks = self.resources(RT_VERSION)
+        if not blocks:
+            return None, None
+        block = blocks[0][2]
+        file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", block, block.index(
+            struct.pack("<I", 0xFEEF04BD)) + 8)
+        text = lambda ms, ls: f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
+        return text(file_ms, file_ls), text(product_ms, product_ls)
+
+
+def packaged_exe(path=ZIP):
+    with zipfile.ZipFile(path) as release:
+        return release.read("Vistak.exe")
+
+
+def machine_paths(data):
+    """The build machine's paths that occur in data, as text or UTF-16."""
+    needles = {str(folder) for folder in (SOURCE, BUILD, pathlib.Path.home()) if str(folder) not in ("", ".", "/")}
+    needles |= {os.path.realpath(needle) for needle in needles}
+    found = [needle for needle in sorted(needles)
+             if needle.encode() in data or needle.encode("utf-16-le") in data]
+    return found + sorted({match.decode() for match in MACHINE_PATH.findall(data)})
+
+
+class ReleaseChecks(unittest.TestCase):
+    def test_the_packaged_exe_has_the_release_properties(self):
+        data = packaged_exe()
+        exe = PortableExecutable(data)
+        manifest = (SOURCE / "resources" / "vistak.manifest").read_bytes()
+        checks = [
+            ("Windows GUI subsystem", exe.subsystem, GUI_SUBSYSTEM),
+            ("ASLR: dynamic base, with relocations present",
+             (bool(exe.dll_characteristics & DYNAMIC_BASE), exe.directories[5][1] > 0,
+              bool(exe.characteristics & IMAGE_FILE_RELOCS_STRIPPED)), (True, True, False)),
+            ("DEP: NX compatible", bool(exe.dll_characteristics & NX_COMPAT), True),
+            ("imports only Windows' own DLLs", sorted(set(exe.imports()) - WINDOWS_DLLS), []),
+            ("one manifest, ours as built", [(name, data) for name, _, data in exe.resources(RT_MANIFEST)],
+             [(1, manifest)]),
+            ("version block and zip name carry the project's version",
+             (*exe.version(), bool(re.fullmatch(rf"Vistak-{re.escape(VERSION)}-win(32|64)\.zip", ZIP.name))),
+             (VERSION, VERSION, True)),
+            ("no symbols", (exe.symbol_table, exe.symbols, exe.directories[6][1],
+                            [name for name, *_ in exe.sections if name.startswith((".debug", "/"))]), (0, 0, 0, [])),
+            ("no path of the build machine", machine_paths(data), []),
+            ("a user guide beside the exe", "Vistak-guide.html" in zipfile.ZipFile(ZIP).namelist(), True),
+        ]
+        for what, actual, expected in checks:
+            with self.subTest(what):
+                self.assertEqual(actual, expected, what)
+
+
+def run(args, timeout, **kwargs):
+    """Runs a command in a process group of its own, which it ends however the command ends."""
+    process = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                               start_new_session=True, **kwargs)
+    try:
+        output = process.communicate(timeout=timeout)[0]
+    finally:
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait()
+    if process.returncode:
+        raise AssertionError(f"{' '.join(map(str, args))} failed:\n{output[-3000:]}")
+    return output
+
+
+class ReproducibleBuild(unittest.TestCase):
+    def test_a_build_in_another_folder_later_gives_the_same_exe_and_zip(self):
+        folder = pathlib.Path(tempfile.mkdtemp(prefix="vistak-rebuild-"))
+        self.addCleanup(shutil.rmtree, folder, True)
+        source, build = folder / "elsewhere", folder / "elsewhere-build"
+        files = run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"], 60, cwd=SOURCE)
+        for name in filter(None, files.split("\0")):
+            if (SOURCE / name).is_file():
+                (source / name).parent.mkdir(parents=True, exist_ok=True)
+                shutil.copy2(SOURCE / name, source / name)
+        env = dict(os.environ, SOURCE_DATE_EPOCH=os.environ["VISTAK_SOURCE_DATE_EPOCH"])
+        run(["cmake", "-S", source, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release", "-DVISTAK_TESTS=OFF",
+             f"-DCMAKE_TOOLCHAIN_FILE={source / 'cmake' / os.environ['VISTAK_TOOLCHAIN']}"], 300, env=env)
+        run(["cmake", "--build", build, "--target", "Vistak", "-j", "2"], 900, env=env)
+        rebuilt = pathlib.Path(run([source / "scripts" / "package.sh", build, folder / "dist"], 300, env=env)
+                               .strip().splitlines()[-1])
+        digest = lambda data: hashlib.sha256(data).hexdigest()
+        self.assertEqual(rebuilt.name, ZIP.name)
+        self.assertEqual(digest(packaged_exe(rebuilt)), digest(packaged_exe()), "Vistak.exe differs")
+        self.assertEqual(digest(rebuilt.read_bytes()), digest(ZIP.read_bytes()), "the zip differs")
+
+
+if __name__ == "__main__":
+    unittest.main()
