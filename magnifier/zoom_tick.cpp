@@ -8,18 +8,29 @@
 #include "magnifier/magnifier_state.h"
 #include "magnifier/tick_geometry.h"
 
+namespace {
+
+// A yield may close the lens (Alt+F4 handled there): the tick then goes no further, since
+// touching the form again would load it anew, with its tray icon and its timer.
+bool YieldAndStillLoaded(const forms::Form& form) {
+    forms::YieldMessages();
+    return form.IsLoaded();
+}
+
+}  // namespace
+
 void FrmVistak::ZoomTimer_Timer() {
     POINT CursorPoint{};
     GetCursorPos(&CursorPoint);
     const TickGeometry tick = ComputeTickGeometry(ScreenWidth, ScreenHeight, ZoomFactor, CursorPoint.x, CursorPoint.y);
-    forms::YieldMessages();
+    if (!YieldAndStillLoaded(*this)) return;
 
     const PixelRect lens = LensWindowRect(tick);
     SetWindowPos(Handle(), HWND_TOPMOST, lens.x, lens.y, lens.width, lens.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    forms::YieldMessages();
+    if (!YieldAndStillLoaded(*this)) return;
 
     CaptureScreen(tick.SourceWidth, tick.SourceHeight, tick.SourceX, tick.SourceY);
-    forms::YieldMessages();
+    if (!YieldAndStillLoaded(*this)) return;
 
     forms::StretchDraw(Image(), 0, 0, tick.LensWidth, tick.LensHeight, frmOrigine().Image().PictureDc(), 0, 0,
                        tick.SourceWidth, tick.SourceHeight);
