@@ -1,6 +1,7 @@
 // One tick of the magnifier: place the lens by the pointer and show the
 // enlarged area around it.
 #include "forms/application.h"
+#include "forms/composition.h"
 #include "forms/retained_image.h"
 #include "magnifier/capture_screen.h"
 #include "magnifier/frm_origine.h"
@@ -29,6 +30,8 @@ void FrmVistak::ZoomTimer_Timer() {
     SetWindowPos(Handle(), HWND_TOPMOST, lens.x, lens.y, lens.width, lens.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (!YieldAndStillLoaded(*this)) return;
 
+    // Where the desktop is composed, the copy would otherwise still find the lens where it was.
+    forms::FlushComposition();
     CaptureScreen(tick.SourceWidth, tick.SourceHeight, tick.SourceX, tick.SourceY);
     if (!YieldAndStillLoaded(*this)) return;
 
