@@ -45,9 +45,8 @@ void RestrictDllSearchToSystemFolder() {
 }
 
 void YieldMessages() {
-    // Most yields find nothing waiting: asking for the queue's state is one call, where a
-    // PeekMessage that finds the queue empty also polls the window system.
-    if (LOWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
+    // Asked without a filter, PeekMessage finds every kind of message on every Windows; asking
+    // GetQueueStatus first would need the kinds each version knows, and saves nothing measurable.
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (!DispatchOne(message)) return;

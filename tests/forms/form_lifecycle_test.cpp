@@ -16,6 +16,10 @@ TEST(FormLifecycle, FirstReferenceLoadsOnceAndYieldRunsTheWaitingClickAndSystemC
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     PostMessageW(window, WM_CLOSE, 0, 0);
+    // A look at the queue that leaves the messages there (a menu's or a message box's own loop
+    // does so): they are still waiting, and the yield must dispatch them.
+    MSG waiting;
+    ASSERT_TRUE(PeekMessageW(&waiting, window, 0, 0, PM_NOREMOVE));
     EXPECT_EQ(form.clicks, 0);
     forms::YieldMessages();
     EXPECT_EQ(form.clicks, 1);
