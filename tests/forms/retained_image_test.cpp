@@ -9,26 +9,48 @@
 constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kGrey = RGB(9, 9, 9), kRed = RGB(255, 0, 0),
                    kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
-TEST(RetainedImage, RefreshAndRepaintShowTheDrawing) {
+// The lens: each tick stretches the latest capture over the whole window, which grows with the zoom.
+// Painted over behind the image's back and repainted, the window shows what it last showed, even
+// after the capture changed; a smaller stretch later leaves the rest of the larger one.
+TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     TestForm form;
     form.Show();
-    // Larger than the design client area, as the lens is: the image grows with the window.
+    forms::RetainedImage capture(3, 1, kBlack);
+    Fill(capture, 0, 0, 1, 1, kRed);
+    Fill(capture, 1, 0, 2, 1, kGreen);
+    Fill(capture, 2, 0, 3, 1, kBlue);
+    capture.CopyToPicture();
+    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture.PictureDc(), 0, 0, 1, 1);
+    form.Refresh();
     SetWindowPos(form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    Fill(form.Image(), 0, 0, 40, 40, kRed);
-    Fill(form.Image(), 250, 150, 290, 190, kBlue);
+    forms::StretchDraw(form.Image(), 0, 0, 300, 100, capture.PictureDc(), 0, 0, 3, 1);
+    form.Refresh();
+    // The next capture, not yet drawn.
+    Fill(capture, 0, 0, 3, 1, kGrey);
+    capture.CopyToPicture();
+
     RECT frame;
     GetWindowRect(form.Handle(), &frame);
-    const auto at = [&](int x, int y) { return ScreenPixel(frame.left + x, frame.top + y); };
-    // Red and blue where drawn; never drawn, the background.
-    const auto shown = [&] { return at(10, 10) == kRed && at(270, 170) == kBlue && at(200, 20) == kBlack; };
+    const auto shows = [&](COLORREF first) {
+        const auto at = [&](int x, int y) { return ScreenPixel(frame.left + x, frame.top + y); };
+        // Below the stretch the window was never drawn: the background.
+        return at(50, 50) == first && at(150, 50) == kGreen && at(250, 50) == kBlue && at(150, 150) == kBlack;
+    };
+    const auto coverAndUncover = [&] {
+        const RECT all{0, 0, 300, 200};
+        FillRect(forms::WindowDc(form.Handle()).Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(frame.left + 250, frame.top + 50) == kWhite; }));
+        RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return shows(kRed); }));
+    coverAndUncover();
+    EXPECT_TRUE(PumpUntil([&] { return shows(kRed); })) << "the repaint lost the last stretch";
+
+    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture.PictureDc(), 0, 0, 1, 1);
     form.Refresh();
-    EXPECT_TRUE(PumpUntil(shown));
-    // Painted over behind the image's back, then repainted: what shows comes from the repaint.
-    const RECT all{0, 0, 300, 200};
-    FillRect(forms::WindowDc(form.Handle()).Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ASSERT_TRUE(PumpUntil([&] { return at(10, 10) == kWhite; }));
-    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_TRUE(PumpUntil(shown)) << "the drawing is lost on a repaint";
+    EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); }));
+    coverAndUncover();
+    EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); })) << "the smaller stretch lost the rest of the larger one";
 }
 
 // A mirrored drawing (negative sizes: left of and above its corner) is cleared away with every
