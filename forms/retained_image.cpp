@@ -76,9 +76,9 @@ void RetainedImage::Reserve(int width, int height) {
 
 MemorySurface& RetainedImage::Pixels() {
     if (!image_) image_ = NewSurface(Width(), Height());
-    if (!IsRectEmpty(&kept_.area)) {
+    if (kept_.source) {
         StretchOnto(image_->Dc());
-        kept_.area = {};
+        kept_ = {};
     }
     return *image_;
 }
@@ -86,8 +86,7 @@ MemorySurface& RetainedImage::Pixels() {
 HDC RetainedImage::Dc() { return Pixels().Dc(); }
 
 void RetainedImage::PaintOn(HDC dc, const RECT& area) {
-    const bool kept = !IsRectEmpty(&kept_.area);
-    if (!kept || !Contains(kept_.area, area)) {
+    if (!kept_.source || !Contains(kept_.area, area)) {
         if (image_) {
             Reserve(area.right, area.bottom);
             BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left,
@@ -96,7 +95,7 @@ void RetainedImage::PaintOn(HDC dc, const RECT& area) {
             FillRect(dc, &area, background_.Get());
         }
     }
-    if (kept) StretchOnto(dc);
+    if (kept_.source) StretchOnto(dc);
 }
 
 HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
@@ -107,74 +106,79 @@ HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
     const RECT all{0, 0, Width(), Height()};
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
+    cleared_ = false;
     return Pixels().Dc();
 }
 
 // A stretch is kept when it covers its whole area: sizes that are not mirrored, a source
 // inside the picture, an area inside the largest image.
-bool RetainedImage::Keeps(const RECT& area, HDC picture, int sourceLeft, int sourceTop, int sourceWidth,
-                          int sourceHeight) const {
-    if (IsRectEmpty(&area) || sourceWidth <= 0 || sourceHeight <= 0 || !picture) return false;
-    BITMAP bitmap{};
-    if (!GetObjectW(GetCurrentObject(picture, OBJ_BITMAP), sizeof bitmap, &bitmap)) return false;
-    const RECT source{sourceLeft, sourceTop, sourceLeft + sourceWidth, sourceTop + sourceHeight};
-    return Contains(RECT{0, 0, bitmap.bmWidth, bitmap.bmHeight}, source) &&
+bool RetainedImage::Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const {
+    return !IsRectEmpty(&area) && !IsRectEmpty(&sourceArea) &&
+           Contains(RECT{0, 0, source.Width(), source.Height()}, sourceArea) &&
            Contains(RECT{0, 0, limit_.cx, limit_.cy}, area);
 }
 
-void RetainedImage::Stretch(int left, int top, int width, int height, HDC picture, int sourceLeft, int sourceTop,
-                            int sourceWidth, int sourceHeight) {
-    const RECT area{left, top, left + width, top + height};
-    if (width <= 0 || height <= 0 || !Keeps(area, picture, sourceLeft, sourceTop, sourceWidth, sourceHeight)) {
-        HDC dc = DrawingDc(left, top, width, height);
+void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea) {
+    if (!source.picture_) return;  // nothing to draw
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (!Keeps(area, *source.picture_, sourceArea)) {
+        HDC dc = DrawingDc(area.left, area.top, width, height);
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, left, top, width, height, picture, sourceLeft, sourceTop, sourceWidth, sourceHeight, SRCCOPY);
+        StretchBlt(dc, area.left, area.top, width, height, source.picture_->Dc(), sourceArea.left, sourceArea.top,
+                   sourceArea.right - sourceArea.left, sourceArea.bottom - sourceArea.top, SRCCOPY);
         return;
     }
     // The kept stretch that this one does not hide goes into the pixels first.
-    if (!IsRectEmpty(&kept_.area) && !Contains(area, kept_.area)) Pixels();
+    if (kept_.source && !Contains(area, kept_.area)) Pixels();
     Reserve(area.right, area.bottom);
     UnionRect(&drawn_, &drawn_, &area);
-    if (!kept_.source || kept_.source->Width() < sourceWidth || kept_.source->Height() < sourceHeight) {
-        const int keptWidth = kept_.source ? kept_.source->Width() : 0;
-        const int keptHeight = kept_.source ? kept_.source->Height() : 0;
-        kept_.source = std::make_unique<MemorySurface>(std::max(sourceWidth, keptWidth),
-                                                       std::max(sourceHeight, keptHeight));
-    }
-    // A copy of the source, as the picture may change before the next paint.
-    BitBlt(kept_.source->Dc(), 0, 0, sourceWidth, sourceHeight, picture, sourceLeft, sourceTop, SRCCOPY);
-    kept_.area = area;
-    kept_.sourceSize = {sourceWidth, sourceHeight};
+    cleared_ = false;
+    kept_ = {source.picture_, area, sourceArea};
 }
 
 void RetainedImage::StretchOnto(HDC dc) const {
     SetStretchBltMode(dc, COLORONCOLOR);
+    const RECT& from = kept_.sourceArea;
     StretchBlt(dc, kept_.area.left, kept_.area.top, kept_.area.right - kept_.area.left,
-               kept_.area.bottom - kept_.area.top, kept_.source->Dc(), 0, 0, kept_.sourceSize.cx,
-               kept_.sourceSize.cy, SRCCOPY);
+               kept_.area.bottom - kept_.area.top, kept_.source->Dc(), from.left, from.top, from.right - from.left,
+               from.bottom - from.top, SRCCOPY);
 }
 
 void RetainedImage::Clear() {
-    kept_.area = {};
+    if (cleared_) return;
+    kept_ = {};
     if (image_ && !IsRectEmpty(&drawn_)) FillRect(image_->Dc(), &drawn_, background_.Get());
     if (picture_) Copy(Pixels().Dc(), picture_->Dc(), pictureDrawn_);
     drawn_ = pictureDrawn_;
+    cleared_ = true;
 }
 
 void RetainedImage::CopyToPicture() {
-    if (!picture_ || picture_->Width() != Width() || picture_->Height() != Height()) {
+    const bool fits = picture_ && picture_->Width() == Width() && picture_->Height() == Height();
+    // Cleared since the last copy, the image holds just the picture.
+    if (cleared_ && fits) return;
+    if (picture_.use_count() > 1) {
+        std::swap(picture_, spare_);
+        std::swap(pictureDrawn_, spareDrawn_);
+    }
+    if (!picture_ || picture_.use_count() > 1 || picture_->Width() != Width() || picture_->Height() != Height()) {
         picture_ = NewSurface(Width(), Height());
+        pictureDrawn_ = {};
     }
     // The image holds everything the picture holds (clearing gives it the picture), so
-    // copying its drawn area replaces the whole picture.
+    // copying its drawn area replaces the whole picture; a former picture may hold more.
+    if (!Contains(drawn_, pictureDrawn_)) FillRect(picture_->Dc(), &pictureDrawn_, background_.Get());
     Copy(picture_->Dc(), Pixels().Dc(), drawn_);
     pictureDrawn_ = drawn_;
+    cleared_ = true;
 }
 
-void StretchDraw(RetainedImage& target, double left, double top, double width, double height, HDC picture,
-                 double sourceLeft, double sourceTop, double sourceWidth, double sourceHeight) {
-    target.Stretch(ToInt32(left), ToInt32(top), ToInt32(width), ToInt32(height), picture, ToInt32(sourceLeft),
-                   ToInt32(sourceTop), ToInt32(sourceWidth), ToInt32(sourceHeight));
+void StretchDraw(RetainedImage& target, double left, double top, double width, double height,
+                 const RetainedImage& picture, double sourceLeft, double sourceTop, double sourceWidth,
+                 double sourceHeight) {
+    const int x = ToInt32(left), y = ToInt32(top), sourceX = ToInt32(sourceLeft), sourceY = ToInt32(sourceTop);
+    target.Stretch(RECT{x, y, x + ToInt32(width), y + ToInt32(height)}, picture,
+                   RECT{sourceX, sourceY, sourceX + ToInt32(sourceWidth), sourceY + ToInt32(sourceHeight)});
 }
 
 }  // namespace forms

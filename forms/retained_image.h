@@ -6,11 +6,13 @@
 // (it grows, up to the screen's size, and never shrinks), its pixels exist only
 // once something is drawn into them, and a picture exists only once the form
 // takes one; clearing and copying touch only the area drawn since, which keeps
-// a tick's cost to the size of what it draws. A stretch that covers all that
-// was drawn before (the lens's every tick) is kept as its source and its
-// rectangles, and painted from them straight onto the window: the enlarged
-// pixels are made once per paint, not once into the image and again onto the
-// window.
+// a tick's cost to the size of what it draws; clearing an image that holds
+// just its picture, or copying it to the picture again, does nothing. A
+// stretch of a picture that covers the stretch before it (the lens's every
+// tick) is kept as that picture and its rectangles, and painted from them
+// straight onto the window: the enlarged pixels are made once per paint, not
+// once into the image and again onto the window. A picture that a kept
+// stretch shows is never drawn over: the next copy goes into another one.
 #include <windows.h>
 
 #include <memory>
@@ -60,16 +62,15 @@ public:
     // The picture's DC, or null while the form has no picture.
     HDC PictureDc() const { return picture_ ? picture_->Dc() : nullptr; }
 
-    // Draws a rectangle of a picture (a DC with a bitmap) over an area, replicating pixels.
-    void Stretch(int left, int top, int width, int height, HDC picture, int sourceLeft, int sourceTop,
-                 int sourceWidth, int sourceHeight);
+    // Draws a rectangle of another image's picture over an area, replicating pixels.
+    void Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea);
 
 private:
-    // A stretch kept as a copy of its source: it lies over everything else drawn.
+    // A stretch kept as the picture it shows: it lies over everything else drawn.
     struct KeptStretch {
-        std::unique_ptr<MemorySurface> source;
+        std::shared_ptr<const MemorySurface> source;
         RECT area{};
-        SIZE sourceSize{};
+        RECT sourceArea{};
     };
 
     std::unique_ptr<MemorySurface> NewSurface(int width, int height) const;
@@ -77,8 +78,7 @@ private:
     void Reserve(int width, int height);
     // The image's pixels, with the kept stretch drawn into them.
     MemorySurface& Pixels();
-    bool Keeps(const RECT& area, HDC picture, int sourceLeft, int sourceTop, int sourceWidth,
-               int sourceHeight) const;
+    bool Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const;
     void StretchOnto(HDC dc) const;
 
     const COLORREF backgroundColour_;
@@ -86,17 +86,22 @@ private:
     const SIZE limit_;
     SIZE size_;
     std::unique_ptr<MemorySurface> image_;  // made when pixels are first drawn or read
-    std::unique_ptr<MemorySurface> picture_;
+    std::shared_ptr<MemorySurface> picture_;
+    std::shared_ptr<MemorySurface> spare_;  // a former picture, for the next copy once no stretch shows it
     KeptStretch kept_;
-    // Outside these the image and the picture hold only the background colour; under the
+    // Outside these the image and the pictures hold only the background colour; under the
     // kept stretch's area the image's pixels do not count.
     RECT drawn_{};
     RECT pictureDrawn_{};
+    RECT spareDrawn_{};
+    // The image holds what clearing it would make.
+    bool cleared_ = false;
 };
 
-// Draws a rectangle of a picture onto a form's retained image, replicating pixels.
+// Draws a rectangle of a form's picture onto a form's retained image, replicating pixels.
 // Sizes come with their fractions and are rounded to whole pixels here.
 void StretchDraw(RetainedImage& target, double left, double top, double width, double height,
-                 HDC picture, double sourceLeft, double sourceTop, double sourceWidth, double sourceHeight);
+                 const RetainedImage& picture, double sourceLeft, double sourceTop, double sourceWidth,
+                 double sourceHeight);
 
 }  // namespace forms

@@ -20,10 +20,10 @@ TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     Fill(capture, 1, 0, 2, 1, kGreen);
     Fill(capture, 2, 0, 3, 1, kBlue);
     capture.CopyToPicture();
-    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture.PictureDc(), 0, 0, 1, 1);
+    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture, 0, 0, 1, 1);
     form.Refresh();
     SetWindowPos(form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    forms::StretchDraw(form.Image(), 0, 0, 300, 100, capture.PictureDc(), 0, 0, 3, 1);
+    forms::StretchDraw(form.Image(), 0, 0, 300, 100, capture, 0, 0, 3, 1);
     form.Refresh();
     // The next capture, not yet drawn.
     Fill(capture, 0, 0, 3, 1, kGrey);
@@ -46,7 +46,7 @@ TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     coverAndUncover();
     EXPECT_TRUE(PumpUntil([&] { return shows(kRed); })) << "the repaint lost the last stretch";
 
-    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture.PictureDc(), 0, 0, 1, 1);
+    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture, 0, 0, 1, 1);
     form.Refresh();
     EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); }));
     coverAndUncover();
@@ -59,7 +59,7 @@ TEST(RetainedImage, ClearRemovesAMirroredDrawingAndStretchDrawReplicatesPixels) 
     forms::RetainedImage source(8, 8, kBlack), target(40, 40, kGrey);
     Fill(source, 0, 0, 2, 2, kWhite);
     source.CopyToPicture();
-    forms::StretchDraw(target, 30, 30, -10, -10, source.PictureDc(), 0, 0, 4, 4);
+    forms::StretchDraw(target, 30, 30, -10, -10, source, 0, 0, 4, 4);
     ASSERT_EQ(GetPixel(target.Dc(), 28, 28), kWhite);
     target.Clear();
     int stale = 0;
@@ -67,7 +67,7 @@ TEST(RetainedImage, ClearRemovesAMirroredDrawingAndStretchDrawReplicatesPixels) 
         for (int x = 0; x < 40; ++x) stale += GetPixel(target.Dc(), x, y) != kGrey;
     EXPECT_EQ(stale, 0) << "pixels left over from the mirrored drawing";
 
-    forms::StretchDraw(target, 0, 0, 16, 16, source.PictureDc(), 0, 0, 4, 4);
+    forms::StretchDraw(target, 0, 0, 16, 16, source, 0, 0, 4, 4);
     // The source's 2 x 2 white corner becomes 8 x 8; past the 16 x 16 drawn, the background.
     for (const auto& [at, colour] : {std::pair{7, kWhite}, {8, kBlack}, {15, kBlack}, {16, kGrey}})
         EXPECT_EQ(GetPixel(target.Dc(), at, at), colour) << at;
@@ -86,7 +86,7 @@ TEST(RetainedImage, DrawingBeyondTheImageLandsAndClearingReturnsToThePicture) {
         {"right of the image", [](auto& image) { Fill(image, 60, 5, 70, 15, kWhite); }, {65, 10}},
         {"below the image", [](auto& image) { Fill(image, 5, 60, 15, 70, kWhite); }, {10, 65}},
         {"mirrored, past the corner",
-         [&](auto& image) { forms::StretchDraw(image, 50, 50, -20, -20, source.PictureDc(), 0, 0, 4, 4); }, {40, 40}},
+         [&](auto& image) { forms::StretchDraw(image, 50, 50, -20, -20, source, 0, 0, 4, 4); }, {40, 40}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
