@@ -13,8 +13,8 @@ The reference lenses (bench/reference_lens) share Vistak's geometry at the same 
 Each round measures, on a fresh private Xvfb of the case's size with the pointer moved along the same
 closed path (one point every 25 ms, by xdotool), the idle phase (no program: the X server's and
 wineserver's cost of the path alone), then each program with its lens up (Vistak's zoom is set through
-its settings window, opened with F5, as a user does). It reads utime+stime from /proc/<pid>/stat of the
-program, of wineserver and of Xvfb over the same N seconds: CPU ms per second, wineserver and Xvfb less
+its settings window, opened with F5, as a user does). It reads the CPU time of the program's, wineserver's and Xvfb's
+threads (/proc/<pid>/task/*/schedstat) over the same N seconds: CPU ms per second, wineserver and Xvfb less
 the idle phase's. Ticks per second are the lens window's ConfigureNotify events per second (xev -event
 structure): the pointer changes between any two ticks, so each tick that moves the lens counts once.
 Memory is the program process's resident set (VmRSS) at the end of its phase.
@@ -35,7 +35,6 @@ import soak_tools  # noqa: E402
 from soak_tools import vistak_e2e  # noqa: E402
 import design  # noqa: E402  (on the path through vistak_e2e)
 
-HZ = os.sysconf("SC_CLK_TCK")
 SECONDS = float(sys.argv[1]) if len(sys.argv) > 1 else float(os.environ.get("BENCH_SECONDS", "15"))
 ROUNDS = int(os.environ.get("BENCH_ROUNDS", "3"))
 CASES = [(tuple(map(int, size.split("x"))), float(zoom or 2.5)) for size, _, zoom in
@@ -69,13 +68,16 @@ def wineserver_pid():
 
 
 def cpu(pid):
-    """utime + stime of a Unix process, in clock ticks (0 for none)."""
+    """CPU time of a Unix process's threads in ms (0 for none): the scheduler's nanoseconds, where
+    utime and stime count whole clock ticks."""
+    total = 0
     try:
-        with open(f"/proc/{pid}/stat") as stat:
-            fields = stat.read().rsplit(")", 1)[1].split()
-        return int(fields[11]) + int(fields[12])
+        for task in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
+                total += int(schedstat.read().split()[0])
     except OSError:
-        return 0
+        pass  # a thread that ended meanwhile, or no process
+    return total / 1e6
 
 
 def lens_size(size, zoom):
@@ -113,7 +115,7 @@ def measure(display, program_pid, lens):
     if counter:
         counter.close()
     elapsed = t1 - t0
-    ms = [(a - b) * 1000.0 / HZ / elapsed for a, b in zip(after, before)]
+    ms = [(a - b) / elapsed for a, b in zip(after, before)]
     return {"program": ms[0], "wineserver": ms[1], "xvfb": ms[2],
             "ticks": (moves_after - moves_before) / elapsed, "rss": rss_mb, "load": os.getloadavg()[0]}
 
@@ -127,7 +129,8 @@ def phase(size, zoom, program):
             lens = find_window(display, program["window"](size), program["what"])
             if program.get("zoom") and zoom != 2.5:
                 lens = program["zoom"](display, lens, size, zoom)
-        with soak_tools.moving_pointer(display):
+        # Left of 64 x zoom pixels the lens stands at the screen's left edge: the path stays clear of it.
+        with soak_tools.moving_pointer(display, left=max(size[0] // 5, round(64 * zoom) + 3)):
             time.sleep(3 if program else 2)  # warm-up
             return measure(display, process.pid if program else None, lens)
 
