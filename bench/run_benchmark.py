@@ -129,8 +129,12 @@ def phase(size, zoom, program):
             lens = find_window(display, program["window"](size), program["what"])
             if program.get("zoom") and zoom != 2.5:
                 lens = program["zoom"](display, lens, size, zoom)
-        # Left of 64 x zoom pixels the lens stands at the screen's left edge: the path stays clear of it.
-        with soak_tools.moving_pointer(display, left=max(size[0] // 5, round(64 * zoom) + 3)):
+        # The path stays clear of where an edge rule holds the lens still: left of 64 x zoom pixels it
+        # stands at the screen's left edge, and from where it goes above the pointer it stands a while
+        # at twice the source's height.
+        lens_height, offset = lens_size(size, zoom)[1], size[1] // 40
+        with soak_tools.moving_pointer(display, left=max(size[0] // 5, round(64 * zoom) + 3),
+                                       bottom=min(size[1] * 4 // 5, size[1] - lens_height - offset - 3)):
             time.sleep(3 if program else 2)  # warm-up
             return measure(display, process.pid if program else None, lens)
 
