@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Vistak and the reference lens for the Wine here and runs the benchmark
+# Builds Vistak and the reference lenses for the Wine here and runs the benchmark
 # (see run_benchmark.py for what it measures). Usage: bench/run_benchmark.sh [seconds]
 # The build measured is the one scripts/wine-env.sh picks: 32-bit wherever this machine runs it.
 set -euo pipefail

@@ -40,13 +40,18 @@ void Copy(HDC target, HDC source, const RECT& area) {
            SRCCOPY);
 }
 
+bool Contains(const RECT& outer, const RECT& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
 }  // namespace
 
 // Nothing the program draws lies beyond the screen, so the image never needs to be larger.
 RetainedImage::RetainedImage(int width, int height, COLORREF background)
     : backgroundColour_(background), background_(CreateSolidBrush(background)),
       limit_{std::max(width, GetSystemMetrics(SM_CXSCREEN)), std::max(height, GetSystemMetrics(SM_CYSCREEN))},
-      image_(NewSurface(width, height)) {}
+      size_{width, height} {}
 
 std::unique_ptr<MemorySurface> RetainedImage::NewSurface(int width, int height) const {
     auto surface = std::make_unique<MemorySurface>(width, height);
@@ -62,15 +67,35 @@ void RetainedImage::Reserve(int width, int height) {
     width = std::clamp(width, Width(), std::max<int>(limit_.cx, Width()));
     height = std::clamp(height, Height(), std::max<int>(limit_.cy, Height()));
     if (width == Width() && height == Height()) return;
+    size_ = {width, height};
+    if (!image_) return;
     auto grown = NewSurface(width, height);
     Copy(grown->Dc(), image_->Dc(), drawn_);
     image_ = std::move(grown);
 }
 
+MemorySurface& RetainedImage::Pixels() {
+    if (!image_) image_ = NewSurface(Width(), Height());
+    if (kept_.source) {
+        StretchOnto(image_->Dc());
+        kept_ = {};
+    }
+    return *image_;
+}
+
+HDC RetainedImage::Dc() { return Pixels().Dc(); }
+
 void RetainedImage::PaintOn(HDC dc, const RECT& area) {
-    Reserve(area.right, area.bottom);
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left, area.top,
-           SRCCOPY);
+    if (!kept_.source || !Contains(kept_.area, area)) {
+        if (image_) {
+            Reserve(area.right, area.bottom);
+            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, image_->Dc(), area.left,
+                   area.top, SRCCOPY);
+        } else {
+            FillRect(dc, &area, background_.Get());
+        }
+    }
+    if (kept_.source) StretchOnto(dc);
 }
 
 HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
@@ -81,32 +106,79 @@ HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
     const RECT all{0, 0, Width(), Height()};
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
-    return image_->Dc();
+    cleared_ = false;
+    return Pixels().Dc();
+}
+
+// A stretch is kept when it covers its whole area: sizes that are not mirrored, a source
+// inside the picture, an area inside the largest image.
+bool RetainedImage::Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const {
+    return !IsRectEmpty(&area) && !IsRectEmpty(&sourceArea) &&
+           Contains(RECT{0, 0, source.Width(), source.Height()}, sourceArea) &&
+           Contains(RECT{0, 0, limit_.cx, limit_.cy}, area);
+}
+
+void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea) {
+    if (!source.picture_) return;  // nothing to draw
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (!Keeps(area, *source.picture_, sourceArea)) {
+        HDC dc = DrawingDc(area.left, area.top, width, height);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, area.left, area.top, width, height, source.picture_->Dc(), sourceArea.left, sourceArea.top,
+                   sourceArea.right - sourceArea.left, sourceArea.bottom - sourceArea.top, SRCCOPY);
+        return;
+    }
+    // The kept stretch that this one does not hide goes into the pixels first.
+    if (kept_.source && !Contains(area, kept_.area)) Pixels();
+    Reserve(area.right, area.bottom);
+    UnionRect(&drawn_, &drawn_, &area);
+    cleared_ = false;
+    kept_ = {source.picture_, area, sourceArea};
+}
+
+void RetainedImage::StretchOnto(HDC dc) const {
+    SetStretchBltMode(dc, COLORONCOLOR);
+    const RECT& from = kept_.sourceArea;
+    StretchBlt(dc, kept_.area.left, kept_.area.top, kept_.area.right - kept_.area.left,
+               kept_.area.bottom - kept_.area.top, kept_.source->Dc(), from.left, from.top, from.right - from.left,
+               from.bottom - from.top, SRCCOPY);
 }
 
 void RetainedImage::Clear() {
-    if (!IsRectEmpty(&drawn_)) FillRect(image_->Dc(), &drawn_, background_.Get());
-    if (picture_) Copy(image_->Dc(), picture_->Dc(), pictureDrawn_);
+    if (cleared_) return;
+    kept_ = {};
+    if (image_ && !IsRectEmpty(&drawn_)) FillRect(image_->Dc(), &drawn_, background_.Get());
+    if (picture_) Copy(Pixels().Dc(), picture_->Dc(), pictureDrawn_);
     drawn_ = pictureDrawn_;
+    cleared_ = true;
 }
 
 void RetainedImage::CopyToPicture() {
-    if (!picture_ || picture_->Width() != Width() || picture_->Height() != Height()) {
+    const bool fits = picture_ && picture_->Width() == Width() && picture_->Height() == Height();
+    // Cleared since the last copy, the image holds just the picture.
+    if (cleared_ && fits) return;
+    if (picture_.use_count() > 1) {
+        std::swap(picture_, spare_);
+        std::swap(pictureDrawn_, spareDrawn_);
+    }
+    if (!picture_ || picture_.use_count() > 1 || picture_->Width() != Width() || picture_->Height() != Height()) {
         picture_ = NewSurface(Width(), Height());
+        pictureDrawn_ = {};
     }
     // The image holds everything the picture holds (clearing gives it the picture), so
-    // copying its drawn area replaces the whole picture.
-    Copy(picture_->Dc(), image_->Dc(), drawn_);
+    // copying its drawn area replaces the whole picture; a former picture may hold more.
+    if (!Contains(drawn_, pictureDrawn_)) FillRect(picture_->Dc(), &pictureDrawn_, background_.Get());
+    Copy(picture_->Dc(), Pixels().Dc(), drawn_);
     pictureDrawn_ = drawn_;
+    cleared_ = true;
 }
 
-void StretchDraw(RetainedImage& target, double left, double top, double width, double height, HDC picture,
-                 double sourceLeft, double sourceTop, double sourceWidth, double sourceHeight) {
-    const int x = ToInt32(left), y = ToInt32(top), w = ToInt32(width), h = ToInt32(height);
-    HDC dc = target.DrawingDc(x, y, w, h);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, x, y, w, h, picture, ToInt32(sourceLeft), ToInt32(sourceTop), ToInt32(sourceWidth),
-               ToInt32(sourceHeight), SRCCOPY);
+void StretchDraw(RetainedImage& target, double left, double top, double width, double height,
+                 const RetainedImage& picture, double sourceLeft, double sourceTop, double sourceWidth,
+                 double sourceHeight) {
+    const int x = ToInt32(left), y = ToInt32(top), sourceX = ToInt32(sourceLeft), sourceY = ToInt32(sourceTop);
+    target.Stretch(RECT{x, y, x + ToInt32(width), y + ToInt32(height)}, picture,
+                   RECT{sourceX, sourceY, sourceX + ToInt32(sourceWidth), sourceY + ToInt32(sourceHeight)});
 }
 
 }  // namespace forms

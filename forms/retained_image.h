@@ -1,11 +1,18 @@
 #pragma once
-// A form's retained image: an off-screen bitmap of its client area that all
+// A form's retained image: an off-screen image of its client area that all
 // drawing goes into and that the window repaints from. It can be cleared to
 // the form's background and picture, and copied to become the form's picture.
 // The image is only as large as what has been drawn into it or painted from it
-// (it grows, up to the screen's size, and never shrinks), and a picture exists
-// only once the form takes one; clearing and copying touch only the area drawn
-// since, which keeps a tick's cost to the size of what it draws.
+// (it grows, up to the screen's size, and never shrinks), its pixels exist only
+// once something is drawn into them, and a picture exists only once the form
+// takes one; clearing and copying touch only the area drawn since, which keeps
+// a tick's cost to the size of what it draws; clearing an image that holds
+// just its picture, or copying it to the picture again, does nothing. A
+// stretch of a picture that covers the stretch before it (the lens's every
+// tick) is kept as that picture and its rectangles, and painted from them
+// straight onto the window: the enlarged pixels are made once per paint, not
+// once into the image and again onto the window. A picture that a kept
+// stretch shows is never drawn over: the next copy goes into another one.
 #include <windows.h>
 
 #include <memory>
@@ -39,15 +46,14 @@ public:
     RetainedImage(int width, int height, COLORREF background);
 
     // The image's DC, for reading it.
-    HDC Dc() const { return image_->Dc(); }
+    HDC Dc();
     // The image's DC, for drawing into the given area of it; the image grows to hold the area.
     HDC DrawingDc(int left, int top, int width, int height);
-    // Grows the image to at least this size, so that it can be read there.
-    void Reserve(int width, int height);
-    // Copies an area of the image onto a window's DC, at the same place.
+    // Paints the image onto a window's DC, at the same place: at least the area, and at most
+    // the area and the last stretch's rectangle.
     void PaintOn(HDC dc, const RECT& area);
-    int Width() const { return image_->Width(); }
-    int Height() const { return image_->Height(); }
+    int Width() const { return size_.cx; }
+    int Height() const { return size_.cy; }
 
     // Back to the background colour, with the picture drawn from the top-left corner.
     void Clear();
@@ -56,22 +62,46 @@ public:
     // The picture's DC, or null while the form has no picture.
     HDC PictureDc() const { return picture_ ? picture_->Dc() : nullptr; }
 
+    // Draws a rectangle of another image's picture over an area, replicating pixels.
+    void Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea);
+
 private:
+    // A stretch kept as the picture it shows: it lies over everything else drawn.
+    struct KeptStretch {
+        std::shared_ptr<const MemorySurface> source;
+        RECT area{};
+        RECT sourceArea{};
+    };
+
     std::unique_ptr<MemorySurface> NewSurface(int width, int height) const;
+    // Grows the image to at least this size, so that it can be drawn into and read there.
+    void Reserve(int width, int height);
+    // The image's pixels, with the kept stretch drawn into them.
+    MemorySurface& Pixels();
+    bool Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const;
+    void StretchOnto(HDC dc) const;
 
     const COLORREF backgroundColour_;
     OwnedBrush background_;
     const SIZE limit_;
-    std::unique_ptr<MemorySurface> image_;
-    std::unique_ptr<MemorySurface> picture_;
-    // Outside these the image and the picture hold only the background colour.
+    SIZE size_;
+    std::unique_ptr<MemorySurface> image_;  // made when pixels are first drawn or read
+    std::shared_ptr<MemorySurface> picture_;
+    std::shared_ptr<MemorySurface> spare_;  // a former picture, for the next copy once no stretch shows it
+    KeptStretch kept_;
+    // Outside these the image and the pictures hold only the background colour; under the
+    // kept stretch's area the image's pixels do not count.
     RECT drawn_{};
     RECT pictureDrawn_{};
+    RECT spareDrawn_{};
+    // The image holds what clearing it would make.
+    bool cleared_ = false;
 };
 
-// Draws a rectangle of a picture onto a form's retained image, replicating pixels.
+// Draws a rectangle of a form's picture onto a form's retained image, replicating pixels.
 // Sizes come with their fractions and are rounded to whole pixels here.
 void StretchDraw(RetainedImage& target, double left, double top, double width, double height,
-                 HDC picture, double sourceLeft, double sourceTop, double sourceWidth, double sourceHeight);
+                 const RetainedImage& picture, double sourceLeft, double sourceTop, double sourceWidth,
+                 double sourceHeight);
 
 }  // namespace forms

@@ -35,7 +35,7 @@ void FrmVistak::ZoomTimer_Timer() {
     CaptureScreen(tick.SourceWidth, tick.SourceHeight, tick.SourceX, tick.SourceY);
     if (!YieldAndStillLoaded(*this)) return;
 
-    forms::StretchDraw(Image(), 0, 0, tick.LensWidth, tick.LensHeight, frmOrigine().Image().PictureDc(), 0, 0,
+    forms::StretchDraw(Image(), 0, 0, tick.LensWidth, tick.LensHeight, frmOrigine().Image(), 0, 0,
                        tick.SourceWidth, tick.SourceHeight);
     Refresh();
     forms::YieldMessages();

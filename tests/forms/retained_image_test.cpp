@@ -9,26 +9,48 @@
 constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kGrey = RGB(9, 9, 9), kRed = RGB(255, 0, 0),
                    kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
-TEST(RetainedImage, RefreshAndRepaintShowTheDrawing) {
+// The lens: each tick stretches the latest capture over the whole window, which grows with the zoom.
+// Painted over behind the image's back and repainted, the window shows what it last showed, even
+// after the capture changed; a smaller stretch later leaves the rest of the larger one.
+TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     TestForm form;
     form.Show();
-    // Larger than the design client area, as the lens is: the image grows with the window.
+    forms::RetainedImage capture(3, 1, kBlack);
+    Fill(capture, 0, 0, 1, 1, kRed);
+    Fill(capture, 1, 0, 2, 1, kGreen);
+    Fill(capture, 2, 0, 3, 1, kBlue);
+    capture.CopyToPicture();
+    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture, 0, 0, 1, 1);
+    form.Refresh();
     SetWindowPos(form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    Fill(form.Image(), 0, 0, 40, 40, kRed);
-    Fill(form.Image(), 250, 150, 290, 190, kBlue);
+    forms::StretchDraw(form.Image(), 0, 0, 300, 100, capture, 0, 0, 3, 1);
+    form.Refresh();
+    // The next capture, not yet drawn.
+    Fill(capture, 0, 0, 3, 1, kGrey);
+    capture.CopyToPicture();
+
     RECT frame;
     GetWindowRect(form.Handle(), &frame);
-    const auto at = [&](int x, int y) { return ScreenPixel(frame.left + x, frame.top + y); };
-    // Red and blue where drawn; never drawn, the background.
-    const auto shown = [&] { return at(10, 10) == kRed && at(270, 170) == kBlue && at(200, 20) == kBlack; };
+    const auto shows = [&](COLORREF first) {
+        const auto at = [&](int x, int y) { return ScreenPixel(frame.left + x, frame.top + y); };
+        // Below the stretch the window was never drawn: the background.
+        return at(50, 50) == first && at(150, 50) == kGreen && at(250, 50) == kBlue && at(150, 150) == kBlack;
+    };
+    const auto coverAndUncover = [&] {
+        const RECT all{0, 0, 300, 200};
+        FillRect(forms::WindowDc(form.Handle()).Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(frame.left + 250, frame.top + 50) == kWhite; }));
+        RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return shows(kRed); }));
+    coverAndUncover();
+    EXPECT_TRUE(PumpUntil([&] { return shows(kRed); })) << "the repaint lost the last stretch";
+
+    forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture, 0, 0, 1, 1);
     form.Refresh();
-    EXPECT_TRUE(PumpUntil(shown));
-    // Painted over behind the image's back, then repainted: what shows comes from the repaint.
-    const RECT all{0, 0, 300, 200};
-    FillRect(forms::WindowDc(form.Handle()).Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ASSERT_TRUE(PumpUntil([&] { return at(10, 10) == kWhite; }));
-    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_TRUE(PumpUntil(shown)) << "the drawing is lost on a repaint";
+    EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); }));
+    coverAndUncover();
+    EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); })) << "the smaller stretch lost the rest of the larger one";
 }
 
 // A mirrored drawing (negative sizes: left of and above its corner) is cleared away with every
@@ -37,7 +59,7 @@ TEST(RetainedImage, ClearRemovesAMirroredDrawingAndStretchDrawReplicatesPixels) 
     forms::RetainedImage source(8, 8, kBlack), target(40, 40, kGrey);
     Fill(source, 0, 0, 2, 2, kWhite);
     source.CopyToPicture();
-    forms::StretchDraw(target, 30, 30, -10, -10, source.PictureDc(), 0, 0, 4, 4);
+    forms::StretchDraw(target, 30, 30, -10, -10, source, 0, 0, 4, 4);
     ASSERT_EQ(GetPixel(target.Dc(), 28, 28), kWhite);
     target.Clear();
     int stale = 0;
@@ -45,7 +67,7 @@ TEST(RetainedImage, ClearRemovesAMirroredDrawingAndStretchDrawReplicatesPixels) 
         for (int x = 0; x < 40; ++x) stale += GetPixel(target.Dc(), x, y) != kGrey;
     EXPECT_EQ(stale, 0) << "pixels left over from the mirrored drawing";
 
-    forms::StretchDraw(target, 0, 0, 16, 16, source.PictureDc(), 0, 0, 4, 4);
+    forms::StretchDraw(target, 0, 0, 16, 16, source, 0, 0, 4, 4);
     // The source's 2 x 2 white corner becomes 8 x 8; past the 16 x 16 drawn, the background.
     for (const auto& [at, colour] : {std::pair{7, kWhite}, {8, kBlack}, {15, kBlack}, {16, kGrey}})
         EXPECT_EQ(GetPixel(target.Dc(), at, at), colour) << at;
@@ -64,7 +86,7 @@ TEST(RetainedImage, DrawingBeyondTheImageLandsAndClearingReturnsToThePicture) {
         {"right of the image", [](auto& image) { Fill(image, 60, 5, 70, 15, kWhite); }, {65, 10}},
         {"below the image", [](auto& image) { Fill(image, 5, 60, 15, 70, kWhite); }, {10, 65}},
         {"mirrored, past the corner",
-         [&](auto& image) { forms::StretchDraw(image, 50, 50, -20, -20, source.PictureDc(), 0, 0, 4, 4); }, {40, 40}},
+         [&](auto& image) { forms::StretchDraw(image, 50, 50, -20, -20, source, 0, 0, 4, 4); }, {40, 40}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -46,11 +46,12 @@ def rss_kib(pid):
 
 
 @contextlib.contextmanager
-def moving_pointer(display, interval=0.025):
-    """Moves the pointer round a rectangle well inside the screen, 3 pixels a step, one step every
-    interval seconds, until the block ends: the lens moves at every step (no edge rule of the lens applies)."""
-    left, top = display.width // 5, display.height // 5
-    right, bottom = display.width - left, display.height - top
+def moving_pointer(display, interval=0.025, left=None, bottom=None):
+    """Moves the pointer round a rectangle well inside the screen (its left and bottom edges where given),
+    3 pixels a step, one step every interval seconds, until the block ends: the lens moves at every step
+    (no edge rule of the lens applies)."""
+    left, top = left or display.width // 5, display.height // 5
+    right, bottom = display.width - display.width // 5, bottom or display.height - top
     points = ([(x, top) for x in range(left, right, 3)] + [(right, y) for y in range(top, bottom, 3)] +
               [(x, bottom) for x in range(right, left, -3)] + [(left, y) for y in range(bottom, top, -3)])
     args = [str(arg) for x, y in points for arg in ("mousemove", x, y, "sleep", interval)]
