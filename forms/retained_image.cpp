@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "forms/int32_conversion.h"
+#include "forms/run_time_error.h"
 
 namespace forms {
 
@@ -16,23 +17,20 @@ MemorySurface::MemorySurface(int width, int height) : width_(width), height_(hei
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     // The pages of a section read as zero (black) until written, and are not resident until then.
-    const DWORD bytes = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
-    section_.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, bytes, nullptr));
+    const unsigned long long bytes = 4ULL * static_cast<unsigned>(width) * static_cast<unsigned>(height);
+    section_.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, static_cast<DWORD>(bytes >> 32),
+                                      static_cast<DWORD>(bytes), nullptr));
     dc_.Reset(CreateCompatibleDC(nullptr));
     void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(dc_.Get(), &format, DIB_RGB_COLORS, &bits, section_.Get(), 0));
+    if (section_.Get()) bitmap_.Reset(CreateDIBSection(dc_.Get(), &format, DIB_RGB_COLORS, &bits, section_.Get(), 0));
+    // A lens drawn blank would hide the failure: it is reported like a window that cannot be made.
+    if (!dc_.Get() || !bitmap_.Get()) throw RunTimeError(7, "Out of memory");
     previous_ = SelectObject(dc_.Get(), bitmap_.Get());
 }
 
 MemorySurface::~MemorySurface() { SelectObject(dc_.Get(), previous_); }
 
 namespace {
-
-// The pixels a drawing covers along one axis, as [first, past the last). A negative
-// size draws mirrored: from the given pixel towards lower coordinates.
-std::pair<int, int> Span(int start, int size) {
-    return size < 0 ? std::pair{start + size + 1, start + 1} : std::pair{start, start + size};
-}
 
 void Copy(HDC target, HDC source, const RECT& area) {
     if (IsRectEmpty(&area)) return;
@@ -98,11 +96,9 @@ void RetainedImage::PaintOn(HDC dc, const RECT& area) {
     if (kept_.source) StretchOnto(dc);
 }
 
-HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
-    const auto [areaLeft, areaRight] = Span(left, width);
-    const auto [areaTop, areaBottom] = Span(top, height);
-    Reserve(areaRight, areaBottom);
-    RECT area{areaLeft, areaTop, areaRight, areaBottom};
+HDC RetainedImage::DrawingDc(const RECT& drawing) {
+    Reserve(drawing.right, drawing.bottom);
+    RECT area = drawing;
     const RECT all{0, 0, Width(), Height()};
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
@@ -110,22 +106,22 @@ HDC RetainedImage::DrawingDc(int left, int top, int width, int height) {
     return Pixels().Dc();
 }
 
-// A stretch is kept when it covers its whole area: sizes that are not mirrored, a source
-// inside the picture, an area inside the largest image.
+// A stretch is kept when it covers its whole area: a source inside the picture, an area
+// inside the largest image.
 bool RetainedImage::Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const {
-    return !IsRectEmpty(&area) && !IsRectEmpty(&sourceArea) &&
-           Contains(RECT{0, 0, source.Width(), source.Height()}, sourceArea) &&
+    return Contains(RECT{0, 0, source.Width(), source.Height()}, sourceArea) &&
            Contains(RECT{0, 0, limit_.cx, limit_.cy}, area);
 }
 
 void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea) {
-    if (!source.picture_) return;  // nothing to draw
-    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (!source.picture_) throw RunTimeError(481, "Invalid picture");
+    if (IsRectEmpty(&area) || IsRectEmpty(&sourceArea)) return;  // nothing to draw
     if (!Keeps(area, *source.picture_, sourceArea)) {
-        HDC dc = DrawingDc(area.left, area.top, width, height);
+        HDC dc = DrawingDc(area);
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, area.left, area.top, width, height, source.picture_->Dc(), sourceArea.left, sourceArea.top,
-                   sourceArea.right - sourceArea.left, sourceArea.bottom - sourceArea.top, SRCCOPY);
+        StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.picture_->Dc(),
+                   sourceArea.left, sourceArea.top, sourceArea.right - sourceArea.left,
+                   sourceArea.bottom - sourceArea.top, SRCCOPY);
         return;
     }
     // The kept stretch that this one does not hide goes into the pixels first.

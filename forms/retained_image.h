@@ -22,7 +22,8 @@
 namespace forms {
 
 // A 32-bit bitmap selected into a memory DC for as long as the surface lives. It
-// starts black, and a page of it takes memory only once it is drawn into.
+// starts black, and a page of it takes memory only once it is drawn into. One that
+// cannot be made is the run-time error "Out of memory".
 class MemorySurface {
 public:
     MemorySurface(int width, int height);
@@ -48,7 +49,7 @@ public:
     // The image's DC, for reading it.
     HDC Dc();
     // The image's DC, for drawing into the given area of it; the image grows to hold the area.
-    HDC DrawingDc(int left, int top, int width, int height);
+    HDC DrawingDc(const RECT& area);
     // Paints the image onto a window's DC, at the same place: at least the area, and at most
     // the area and the last stretch's rectangle.
     void PaintOn(HDC dc, const RECT& area);
@@ -62,7 +63,8 @@ public:
     // The picture's DC, or null while the form has no picture.
     HDC PictureDc() const { return picture_ ? picture_->Dc() : nullptr; }
 
-    // Draws a rectangle of another image's picture over an area, replicating pixels.
+    // Draws a rectangle of another image's picture over an area, replicating pixels; an image
+    // without a picture has nothing to draw from, which is an error.
     void Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea);
 
 private:

@@ -25,7 +25,7 @@ void CaptureScreen(double width, double height, double left, double top) {
     SkipOnError([&] {
         const int w = forms::ToInt32(width), h = forms::ToInt32(height);
         const int x = forms::ToInt32(left), y = forms::ToInt32(top);
-        BitBlt(frmOrigine().Image().DrawingDc(0, 0, w, h), 0, 0, w, h, ScreenDC.Get(), x, y, SRCCOPY);
+        BitBlt(frmOrigine().Image().DrawingDc(RECT{0, 0, w, h}), 0, 0, w, h, ScreenDC.Get(), x, y, SRCCOPY);
     });
     SkipOnError([] { frmOrigine().Image().CopyToPicture(); });
     forms::YieldMessages();

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "forms/retained_image.h"
+#include "forms/run_time_error.h"
 #include "test_form.h"
 
 constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kGrey = RGB(9, 9, 9), kRed = RGB(255, 0, 0),
@@ -53,24 +54,39 @@ TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); })) << "the smaller stretch lost the rest of the larger one";
 }
 
-// A mirrored drawing (negative sizes: left of and above its corner) is cleared away with every
-// pixel it touched; stretching replicates whole pixels, with no blending.
-TEST(RetainedImage, ClearRemovesAMirroredDrawingAndStretchDrawReplicatesPixels) {
+// Stretching replicates whole pixels, with no blending.
+TEST(RetainedImage, StretchDrawReplicatesPixels) {
     forms::RetainedImage source(8, 8, kBlack), target(40, 40, kGrey);
     Fill(source, 0, 0, 2, 2, kWhite);
     source.CopyToPicture();
-    forms::StretchDraw(target, 30, 30, -10, -10, source, 0, 0, 4, 4);
-    ASSERT_EQ(GetPixel(target.Dc(), 28, 28), kWhite);
-    target.Clear();
-    int stale = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x) stale += GetPixel(target.Dc(), x, y) != kGrey;
-    EXPECT_EQ(stale, 0) << "pixels left over from the mirrored drawing";
-
     forms::StretchDraw(target, 0, 0, 16, 16, source, 0, 0, 4, 4);
     // The source's 2 x 2 white corner becomes 8 x 8; past the 16 x 16 drawn, the background.
     for (const auto& [at, colour] : {std::pair{7, kWhite}, {8, kBlack}, {15, kBlack}, {16, kGrey}})
         EXPECT_EQ(GetPixel(target.Dc(), at, at), colour) << at;
+}
+
+// An image that cannot be made, or a stretch from a form that has no picture, is reported
+// as a run-time error instead of leaving the window blank.
+TEST(RetainedImage, FailuresAreRunTimeErrors) {
+    forms::RetainedImage pictureless(8, 8, kBlack), target(40, 40, kGrey);
+    forms::RetainedImage tooLarge(1 << 24, 1 << 24, kBlack);  // a petabyte of pixels
+    const struct {
+        const char* what;
+        std::function<void()> fails;
+        int number;
+    } cases[] = {
+        {"an image larger than memory", [&] { tooLarge.Dc(); }, 7},
+        {"a stretch from no picture", [&] { forms::StretchDraw(target, 0, 0, 16, 16, pictureless, 0, 0, 4, 4); }, 481},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            c.fails();
+            ADD_FAILURE() << "no error";
+        } catch (const forms::RunTimeError& error) {
+            EXPECT_EQ(error.Number(), c.number);
+        }
+    }
 }
 
 // The image grows to hold what is drawn beyond it, keeping what it held; clearing gives the
@@ -85,8 +101,8 @@ TEST(RetainedImage, DrawingBeyondTheImageLandsAndClearingReturnsToThePicture) {
     } cases[] = {
         {"right of the image", [](auto& image) { Fill(image, 60, 5, 70, 15, kWhite); }, {65, 10}},
         {"below the image", [](auto& image) { Fill(image, 5, 60, 15, 70, kWhite); }, {10, 65}},
-        {"mirrored, past the corner",
-         [&](auto& image) { forms::StretchDraw(image, 50, 50, -20, -20, source, 0, 0, 4, 4); }, {40, 40}},
+        {"a stretch past the corner",
+         [&](auto& image) { forms::StretchDraw(image, 30, 30, 20, 20, source, 0, 0, 4, 4); }, {40, 40}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -47,5 +47,5 @@ inline COLORREF ScreenPixel(int x, int y) { return GetPixel(forms::WindowDc(null
 inline void Fill(forms::RetainedImage& image, int left, int top, int right, int bottom, COLORREF colour) {
     const RECT area{left, top, right, bottom};
     const forms::OwnedBrush brush(CreateSolidBrush(colour));
-    FillRect(image.DrawingDc(left, top, right - left, bottom - top), &area, brush.Get());
+    FillRect(image.DrawingDc(area), &area, brush.Get());
 }
