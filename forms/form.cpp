@@ -336,7 +336,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        if (design_.retainedImage) Image().PaintOn(dc, paint.rcPaint);
+        if (design_.retainedImage) Guarded([&] { Image().PaintOn(dc, paint.rcPaint); });
         EndPaint(window_, &paint);
         return 0;
     }
