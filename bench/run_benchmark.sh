@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 source scripts/wine-env.sh
-cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
-cmake --build "$wine_build" --target Vistak bench_reference_lens
+source scripts/windows-build.sh
+build_windows "$wine_build" "$wine_toolchain" Vistak bench_reference_lens
 case "$wine_build" in
   */win32) export BENCH_BUILD="32-bit (build/win32)" ;;
   *) export BENCH_BUILD="64-bit (build/win64)" ;;

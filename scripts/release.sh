@@ -21,9 +21,8 @@ export SOURCE_DATE_EPOCH
 
 build=build/release
 rm -rf "$build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-  -DVISTAK_TESTS=OFF -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build "$build" --target Vistak -j "$(nproc)"
+source scripts/windows-build.sh
+build_windows "$build" mingw-i686 -DVISTAK_TESTS=OFF Vistak
 zip=$(scripts/package.sh "$build" "$build/package")
 
 # The release properties of the packed exe, as the tests check them.

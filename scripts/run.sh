@@ -5,13 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 source scripts/wine-env.sh
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-cmake --build build/win32 --target Vistak
-exe=build/win32/Vistak.exe
+source scripts/windows-build.sh
+build_product Vistak
+exe="$wine_build/Vistak.exe"
 if [ "$wine_build" != "$PWD/build/win32" ]; then
-  cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" >/dev/null
-  cmake --build "$wine_build" --target Vistak
-  exe="$wine_build/Vistak.exe"
   echo "Running the 64-bit build of the same sources under wine64." >&2
 fi
 if [ -z "${DISPLAY:-}" ]; then

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 source scripts/wine-env.sh
+source scripts/windows-build.sh
 
 jobs=$(nproc)
 logs=build/test-logs
@@ -15,15 +16,9 @@ cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAK_WARNINGS_AS_
 cmake --build build/host -j "$jobs"
 cmake -S . -B build/host-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAK_SANITIZE=ON -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/host-sanitize -j "$jobs"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build/win32 -j "$jobs"
-if [ "$wine_build" != "$PWD/build/win32" ]; then
-  cmake -S . -B "$wine_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
-  cmake --build "$wine_build" -j "$jobs"
-fi
+build_product
 # A second compiler for the same target: clang catches code that only GCC accepts.
-cmake -S . -B build/clang -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-i686.cmake -DVISTAK_TESTS=OFF -DVISTAK_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build/clang -j "$jobs"
+build_windows build/clang clang-mingw-i686 -DVISTAK_TESTS=OFF
 
 status=0
 ctest --test-dir build/host --output-on-failure -j "$jobs" | tee "$logs/host.log" || status=1

@@ -6,11 +6,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 if [ "${VISTAK_WINE_BITS:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   export WINE=/usr/lib/wine/wine
   wine_build="$root/build/win32"
-  wine_toolchain="$root/cmake/mingw-i686.cmake"
+  wine_toolchain=mingw-i686
 else
   export WINE=/usr/lib/wine/wine64
   wine_build="$root/build/win64"
-  wine_toolchain="$root/cmake/mingw-x86_64.cmake"
+  wine_toolchain=mingw-x86_64
 fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -157,9 +157,8 @@ class ReproducibleBuild(unittest.TestCase):
                 (source / name).parent.mkdir(parents=True, exist_ok=True)
                 shutil.copy2(SOURCE / name, source / name)
         env = dict(os.environ, SOURCE_DATE_EPOCH=os.environ["VISTAK_SOURCE_DATE_EPOCH"])
-        run(["cmake", "-S", source, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release", "-DVISTAK_TESTS=OFF",
-             f"-DCMAKE_TOOLCHAIN_FILE={source / 'cmake' / os.environ['VISTAK_TOOLCHAIN']}"], 300, env=env)
-        run(["cmake", "--build", build, "--target", "Vistak", "-j", "2"], 900, env=env)
+        run(["bash", "-c", 'source "$0/scripts/windows-build.sh" && build_windows "$1" "$2" -DVISTAK_TESTS=OFF Vistak',
+             source, build, os.environ["VISTAK_TOOLCHAIN"]], 900, env=env)
         rebuilt = pathlib.Path(run([source / "scripts" / "package.sh", build, folder / "dist"], 300, env=env)
                                .strip().splitlines()[-1])
         digest = lambda data: hashlib.sha256(data).hexdigest()
