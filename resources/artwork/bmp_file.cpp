@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "dib_header.h"
+
 namespace artwork {
 
 Bytes bmp8_file(const Canvas& pixels, const std::vector<Rgb>& palette) {
@@ -17,23 +19,9 @@ Bytes bmp8_file(const Canvas& pixels, const std::vector<Rgb>& palette) {
     put_u32(out, data_offset + image_bytes);
     put_u32(out, 0);
     put_u32(out, data_offset);
-    put_u32(out, 40);
-    put_u32(out, static_cast<std::uint32_t>(pixels.width()));
-    put_u32(out, static_cast<std::uint32_t>(pixels.height()));
-    put_u16(out, 1);
-    put_u16(out, 8);
-    put_u32(out, 0);  // BI_RGB
-    put_u32(out, image_bytes);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    put_u32(out, static_cast<std::uint32_t>(palette.size()));
-    put_u32(out, 0);
-    for (const Rgb& c : palette) {
-        put_u8(out, c.b);
-        put_u8(out, c.g);
-        put_u8(out, c.r);
-        put_u8(out, 0);
-    }
+    put_info_header(out, static_cast<std::uint32_t>(pixels.width()), static_cast<std::uint32_t>(pixels.height()), 8,
+                    image_bytes, static_cast<std::uint32_t>(palette.size()));
+    put_colour_table(out, palette);
     for (int y = pixels.height() - 1; y >= 0; --y) {
         for (int x = 0; x < pixels.width(); ++x) {
             const int index = pixels.at(x, y);

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "dib_header.h"
+
 namespace artwork {
 
 Bytes icon_image(const Canvas& pixels, const Palette16& palette) {
@@ -13,23 +15,8 @@ Bytes icon_image(const Canvas& pixels, const Palette16& palette) {
     Bytes out;
     // BITMAPINFOHEADER; the height counts the colour bitmap and the mask, and
     // the image size field gives the bytes of both.
-    put_u32(out, 40);
-    put_u32(out, kIconSize);
-    put_u32(out, kIconSize * 2);
-    put_u16(out, 1);
-    put_u16(out, 4);
-    put_u32(out, 0);
-    put_u32(out, kColourBytes + kMaskBytes);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    for (const Rgb& c : palette) {
-        put_u8(out, c.b);
-        put_u8(out, c.g);
-        put_u8(out, c.r);
-        put_u8(out, 0);
-    }
+    put_info_header(out, kIconSize, kIconSize * 2, 4, kColourBytes + kMaskBytes, 0);
+    put_colour_table(out, palette);
     // Colour bitmap, bottom row first, two pixels a byte, high nibble left.
     // Transparent pixels are black so the mask alone decides what shows.
     for (int y = kIconSize - 1; y >= 0; --y) {
