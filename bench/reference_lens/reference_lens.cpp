@@ -36,9 +36,9 @@ struct Lens {
 
 Lens lens;
 
-// Dispatches whatever waits for the thread; asking for the queue's state first is one call.
+// Dispatches whatever waits for the thread, as Vistak's yield does.
 void DispatchWaiting() {
-    if (!lens.floor || HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
+    if (!lens.floor) return;
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
