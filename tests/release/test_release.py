@@ -2,6 +2,7 @@
 and a second build of the same sources in another folder, later, gives the same bytes.
 Environment: VISTAK_ZIP, VISTAK_VERSION (the project's), VISTAK_SOURCE and VISTAK_BUILD (the folders of the
 tested build), VISTAK_TOOLCHAIN (its toolchain file's name), VISTAK_SOURCE_DATE_EPOCH (the commit's time)."""
+import contextlib
 import hashlib
 import os
 import pathlib
@@ -165,16 +166,13 @@ class ReleaseChecks(unittest.TestCase):
 
 def run(args, timeout, **kwargs):
     """Runs a command in a process group of its own, which it ends however the command ends."""
-    process = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                               start_new_session=True, **kwargs)
-    try:
-        output = process.communicate(timeout=timeout)[0]
-    finally:
+    with subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, start_new_session=True,
+                          **kwargs) as process:  # which waits for it
         try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        process.wait()
+            output = process.communicate(timeout=timeout)[0]
+        finally:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(process.pid, signal.SIGKILL)
     if process.returncode:
         raise AssertionError(f"{' '.join(map(str, args))} failed:\n{output[-3000:]}")
     return output
