@@ -21,12 +21,11 @@ LRESULT CALLBACK PostCloseOn(HWND window, UINT message, WPARAM wParam, LPARAM lP
 // drawn, ends the lens for good: the rest of the tick must not load it again (which would add
 // the icon and start the timer anew).
 TEST_F(ZoomTick, ACloseHandledInsideATickLeavesTheLensUnloaded) {
-    struct Case {
+    const struct {
         const char* when;
         UINT closeOn;
-    };
-    const Case cases[] = {{"waiting as the tick starts", 0}, {"posted as the capture activates the lens", WM_ACTIVATE}};
-    for (const Case& c : cases) {
+    } cases[] = {{"waiting as the tick starts", 0}, {"posted as the capture activates the lens", WM_ACTIVATE}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.when);
         const HWND lens = frmVistak().Handle();
         closeOn = c.closeOn;
