@@ -96,15 +96,15 @@ def version_values(block, at=0, end=None):
     """The values of the version block's nodes from at to end, by key: a node is its length, its value's length
     (in characters for a text), whether that is a text, its key, then its value and its children, each aligned to
     four bytes."""
-    values = {}
-    while at < (len(block) if end is None else end):
+    values, end = {}, len(block) if end is None else end
+    while at + 6 <= end:
         length, value_length, is_text = struct.unpack_from("<3H", block, at)
         key = block[at + 6:at + length].decode("utf-16-le", "replace").split("\0")[0]
         value_at = (at + 8 + 2 * len(key) + 3) & ~3
         value = block[value_at:value_at + value_length * (2 if is_text else 1)]
-        values[key] = value.decode("utf-16-le").rstrip("\0") if is_text else value
+        values[key] = value.decode("utf-16-le", "replace").rstrip("\0") if is_text else value
         values.update(version_values(block, (value_at + len(value) + 3) & ~3, at + length))
-        at = (at + length + 3) & ~3
+        at = (at + max(length, 6) + 3) & ~3  # a node without a length would hold the walk in place
     return values
 
 
