@@ -25,7 +25,6 @@ TEST(SettingsText, FileLineAndReadoutOfEveryChoiceWithEitherSeparator) {
             EXPECT_EQ(SettingsFileLine(ZoomChoices[index], separator), " " + plain + " \r\n");
         }
     }
-    EXPECT_EQ(SettingsFileLine(2.5, ','), " 2,5 \r\n");
 }
 
 // The file is written as folder + "\Vistak.txt", so only a drive root keeps its backslash.

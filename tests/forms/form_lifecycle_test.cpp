@@ -2,7 +2,6 @@
 
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/run_time_error.h"
 #include "test_form.h"
 
 TEST(FormLifecycle, FirstReferenceLoadsOnceAndYieldRunsTheWaitingClickAndSystemClose) {
@@ -51,26 +50,18 @@ const forms::FontDesign kFont{"Arial", 8};
 class FormWithTextBox : public forms::Form {
 public:
     FormWithTextBox() : Form(kTestDesign) {}
-    std::vector<int> keys;
-    forms::TextBox box{*this, kBoxPlace, kFont, [this](int key) { keys.push_back(key); }};
+    forms::TextBox box{*this, kBoxPlace, kFont, [](int) {}};
 };
 
 }  // namespace
 
-TEST(FormControls, FocusOnAHiddenFormIsAnErrorAndKeyDownsReachTheHandler) {
+TEST(FormControls, FocusOnAHiddenFormIsAnError) {
     FormWithTextBox form;
     form.Load();
-    try {
-        form.box.SetFocus();
-        FAIL() << "focus on a hidden form must fail";
-    } catch (const forms::RunTimeError& error) {
-        EXPECT_EQ(error.Number(), 5);
-    }
+    EXPECT_EQ(ErrorNumber([&] { form.box.SetFocus(); }), 5) << "focus on a hidden form must fail";
     form.Show();
     form.box.SetFocus();
     EXPECT_EQ(GetFocus(), form.box.Handle());
-    SendMessageW(form.box.Handle(), WM_KEYDOWN, VK_F5, 0);
-    EXPECT_EQ(form.keys, std::vector<int>{VK_F5});
     form.Unload();
     EXPECT_EQ(form.box.Handle(), nullptr);
 }

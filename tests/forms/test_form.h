@@ -1,12 +1,13 @@
 #pragma once
 // A form for the tests that counts its events, a message pump for waiting on the window system,
-// and drawing into and reading from the screen.
+// drawing into and reading from the screen, and the number of a run-time error.
 #include <functional>
 
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/handles.h"
 #include "forms/retained_image.h"
+#include "forms/run_time_error.h"
 
 inline const forms::FormDesign kTestDesign{
     L"VistakTestForm", forms::Border::None, 1500, 1500, 1500, 1500, forms::StartPosition::Manual, "",
@@ -16,16 +17,12 @@ class TestForm : public forms::Form {
 public:
     TestForm() : Form(kTestDesign) {}
     int loads = 0, unloads = 0, clicks = 0, activations = 0;
-    std::function<void(HMENU)> onMenuPopup;
 
 private:
     void Form_Load() override { ++loads; }
     void Form_Unload() override { ++unloads; }
     void Form_Click() override { ++clicks; }
     void Form_Activate() override { ++activations; }
-    void OnMenuPopup(HMENU menu) override {
-        if (onMenuPopup) onMenuPopup(menu);
-    }
 };
 
 // Dispatches messages until done() holds or timeoutMs have passed; returns done().
@@ -48,4 +45,14 @@ inline void Fill(forms::RetainedImage& image, int left, int top, int right, int 
     const RECT area{left, top, right, bottom};
     const forms::OwnedBrush brush(CreateSolidBrush(colour));
     FillRect(image.DrawingDc(area), &area, brush.Get());
+}
+
+// The number of the run-time error that action raises; 0 if it raises none.
+inline int ErrorNumber(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const forms::RunTimeError& error) {
+        return error.Number();
+    }
+    return 0;
 }

@@ -2,6 +2,7 @@
 and a second build of the same sources in another folder, later, gives the same bytes.
 Environment: VISTAK_ZIP, VISTAK_VERSION (the project's), VISTAK_SOURCE and VISTAK_BUILD (the folders of the
 tested build), VISTAK_TOOLCHAIN (its toolchain file's name), VISTAK_SOURCE_DATE_EPOCH (the commit's time)."""
+import contextlib
 import hashlib
 import os
 import pathlib
@@ -22,7 +23,7 @@ SOURCE, BUILD = pathlib.Path(os.environ.get("VISTAK_SOURCE", "")), pathlib.Path(
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll", "shell32.dll",
                 "ole32.dll", "comctl32.dll", "version.dll", "ntdll.dll"}
 IMAGE_FILE_RELOCS_STRIPPED, DYNAMIC_BASE, NX_COMPAT = 0x0001, 0x0040, 0x0100
-GUI_SUBSYSTEM, RT_VERSION, RT_MANIFEST = 2, 16, 24
+GUI_SUBSYSTEM, RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 2, 3, 14, 16, 24
 # Absolute paths of a Linux build machine (the toolchain's own sources are named relative to its build).
 MACHINE_PATH = re.compile(rb"/(?:usr|home|tmp|build|work|root|opt|srv|mnt|var)/")
 
@@ -76,16 +77,35 @@ class PortableExecutable:
                     found.append((name, language, self.data[self.offset(rva):self.offset(rva) + size]))
         return found
 
+    def resource(self, kind, identifier):
+        return next((data for found, _, data in self.resources(kind) if found == identifier), b"")
+
+    def icon_file(self, group):
+        """An icon group of one image rebuilt as the .ico file it was made from (whose entry holds the image's offset
+        where the group's holds its identifier), and the image's identifier."""
+        entry = self.resource(RT_GROUP_ICON, group)
+        image = struct.unpack_from("<H", entry, 18)[0]
+        return entry[:18] + struct.pack("<I", 22) + self.resource(RT_ICON, image), image
+
     def version(self):
-        """File and product version of the fixed version block, as "a.b.c.d"."""
-        blocks = self.resources(RT_VERSION)
-        if not blocks:
-            return None, None
-        block = blocks[0][2]
-        file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", block, block.index(
-            struct.pack("<I", 0xFEEF04BD)) + 8)
-        text = lambda ms, ls: f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
-        return text(file_ms, file_ls), text(product_ms, product_ls)
+        """The version block's values by key: texts as str, binary values (the fixed block's) as bytes."""
+        return version_values(self.resource(RT_VERSION, 1))
+
+
+def version_values(block, at=0, end=None):
+    """The values of the version block's nodes from at to end, by key: a node is its length, its value's length
+    (in characters for a text), whether that is a text, its key, then its value and its children, each aligned to
+    four bytes."""
+    values, end = {}, len(block) if end is None else end
+    while at + 6 <= end:
+        length, value_length, is_text = struct.unpack_from("<3H", block, at)
+        key = block[at + 6:at + length].decode("utf-16-le", "replace").split("\0")[0]
+        value_at = (at + 8 + 2 * len(key) + 3) & ~3
+        value = block[value_at:value_at + value_length * (2 if is_text else 1)]
+        values[key] = value.decode("utf-16-le", "replace").rstrip("\0") if is_text else value
+        values.update(version_values(block, (value_at + len(value) + 3) & ~3, at + length))
+        at = (at + max(length, 6) + 3) & ~3  # a node without a length would hold the walk in place
+    return values
 
 
 def packaged_exe(path=ZIP):
@@ -106,7 +126,11 @@ class ReleaseChecks(unittest.TestCase):
     def test_the_packaged_exe_has_the_release_properties(self):
         data = packaged_exe()
         exe = PortableExecutable(data)
-        manifest = (SOURCE / "resources" / "vistak.manifest").read_bytes()
+        artwork = lambda name: (SOURCE / "resources" / name).read_bytes()
+        version = exe.version()
+        numbers = lambda ms, ls: f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
+        signature, file_ms, file_ls, product_ms, product_ls = struct.unpack_from(
+            "<I4x4I", version.get("VS_VERSION_INFO", bytes(24)))
         checks = [
             ("Windows GUI subsystem", exe.subsystem, GUI_SUBSYSTEM),
             ("ASLR: dynamic base, with relocations present",
@@ -115,10 +139,21 @@ class ReleaseChecks(unittest.TestCase):
             ("DEP: NX compatible", bool(exe.dll_characteristics & NX_COMPAT), True),
             ("imports only Windows' own DLLs", sorted(set(exe.imports()) - WINDOWS_DLLS), []),
             ("one manifest, ours as built", [(name, data) for name, _, data in exe.resources(RT_MANIFEST)],
-             [(1, manifest)]),
+             [(1, artwork("vistak.manifest"))]),
+            ("icon groups 1 and 2 are the icon files, the program icon's image numbered 30001",
+             [exe.icon_file(1), exe.icon_file(2)[0]], [(artwork("vistak.ico"), 30001), artwork("sda.ico")]),
+            ("the splash bitmap is its file without the file header", exe.resource(RT_BITMAP, 101),
+             artwork("splash.bmp")[14:]),
             ("version block and zip name carry the project's version",
-             (*exe.version(), bool(re.fullmatch(rf"Vistak-{re.escape(VERSION)}-win(32|64)\.zip", ZIP.name))),
-             (VERSION, VERSION, True)),
+             (signature, numbers(file_ms, file_ls), numbers(product_ms, product_ls),
+              bool(re.fullmatch(rf"Vistak-{re.escape(VERSION)}-win(32|64)\.zip", ZIP.name))),
+             (0xFEEF04BD, VERSION, VERSION, True)),
+            ("version texts in Italian (0x0410) in Unicode (1200)",
+             [version.get(key) for key in ("Translation", "FileVersion", "ProductVersion")],
+             [b"\x10\x04\xb0\x04", "1.00.0010", "1.00.0010"]),
+            ("the other version texts are given",
+             [key for key in ("CompanyName", "ProductName", "LegalCopyright", "FileDescription", "InternalName",
+                              "OriginalFilename") if not version.get(key)], []),
             ("no symbols", (exe.symbol_table, exe.symbols, exe.directories[6][1],
                             [name for name, *_ in exe.sections if name.startswith((".debug", "/"))]), (0, 0, 0, [])),
             ("no path of the build machine", machine_paths(data), []),
@@ -131,16 +166,13 @@ class ReleaseChecks(unittest.TestCase):
 
 def run(args, timeout, **kwargs):
     """Runs a command in a process group of its own, which it ends however the command ends."""
-    process = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                               start_new_session=True, **kwargs)
-    try:
-        output = process.communicate(timeout=timeout)[0]
-    finally:
+    with subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, start_new_session=True,
+                          **kwargs) as process:  # which waits for it
         try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        process.wait()
+            output = process.communicate(timeout=timeout)[0]
+        finally:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(process.pid, signal.SIGKILL)
     if process.returncode:
         raise AssertionError(f"{' '.join(map(str, args))} failed:\n{output[-3000:]}")
     return output

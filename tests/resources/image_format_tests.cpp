@@ -2,13 +2,38 @@
 // generator runs) exactly what the generator draws, so the two cannot drift apart.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
-#include "image_files.h"
-
-namespace resource_tests {
 namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A cross build passes Linux paths; Wine serves the Linux root as Z:.
+std::string resource_path(const std::string& name) {
+    const std::string folder = VISTAK_RESOURCE_DIR;
+#ifdef _WIN32
+    if (folder[0] == '/') return "Z:" + folder + "/" + name;
+#endif
+    return folder + "/" + name;
+}
+
+Bytes read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + path);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+unsigned u16(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
+
+unsigned u32(const Bytes& b, std::size_t at) { return u16(b, at) | u16(b, at + 2) << 16; }
 
 // One 32 x 32, 16-colour image of 744 bytes at offset 22, then its
 // BITMAPINFOHEADER, whose height counts the colour bitmap and the mask.
@@ -74,4 +99,3 @@ TEST(Artwork, GeneratorReproducesTheCommittedFiles) {
 #endif
 
 }  // namespace
-}  // namespace resource_tests
