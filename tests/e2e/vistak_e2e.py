@@ -66,12 +66,9 @@ class Display:
             # Wine's desktop process belongs to one display: the prefix's server starts afresh on this one.
             self.run(["wineserver", "-k"], check=False)
             self.run(["wineserver", "-w"], check=False)
-            if not os.path.exists(os.path.join(PREFIX, "system.reg")):
-                self.run([WINE, "wineboot", "-i"], check=False, timeout=300)
-                self.run(["wineserver", "-w"], check=False, timeout=300)
-            # Also mends a prefix that a run killed at another dpi left behind.
-            if self.prefix_dpi() != self.dpi:
-                self.set_dpi(self.dpi)
+            # Set every time (which also creates the prefix): a run that was killed may have left another dpi.
+            self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                      str(self.dpi), "/f"], check=False, timeout=300)
         except BaseException:
             self.__exit__()
             raise
@@ -81,8 +78,6 @@ class Display:
         for process in self.processes:
             process.kill()  # nothing once it has ended
             process.wait(timeout=10)
-        if self.dpi != 96:
-            self.set_dpi(96)
         self.run(["wineserver", "-k"], check=False)
         self.run(["wineserver", "-w"], check=False, timeout=30)
         if self.xvfb:
@@ -93,19 +88,6 @@ class Display:
         if self in OPEN_DISPLAYS:
             OPEN_DISPLAYS.remove(self)
 
-    @staticmethod
-    def prefix_dpi():
-        """The dpi that the prefix's registry file holds (read while its server is down); Wine's default is 96."""
-        user = pathlib.Path(PREFIX, "user.reg")
-        text = user.read_text(errors="replace") if user.exists() else ""
-        desktop = re.search(r'^\[Control Panel\\\\Desktop\].*\n((?:.+\n)*)', text, re.M)  # up to a blank line
-        value = desktop and re.search(r'^"LogPixels"=dword:([0-9a-f]{8})$', desktop.group(1), re.M)
-        return int(value.group(1), 16) if value else 96
-
-    def set_dpi(self, dpi):
-        self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
-                  str(dpi), "/f"], check=False)
-
     def describe(self):
         """The windows on the display, the processes started here and their errors."""
         try:
@@ -114,9 +96,8 @@ class Display:
             windows = error
         started = ", ".join(f"{p.pid} exit {p.poll()}" for p in self.processes)
         self.errors.seek(0)
-        errors = "\n    ".join(self.errors.read().splitlines()[-15:])
-        return (f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}"
-                f"\n  errors:\n    {errors}")
+        errors = "".join(f"\n    {line}" for line in self.errors.read().splitlines()[-15:])
+        return f"\n  windows on {self.env.get('DISPLAY')}: {windows}\n  started here: {started}\n  errors:{errors}"
 
     def run(self, args, check=True, timeout=30):
         return subprocess.run(args, env=self.env, check=check, timeout=timeout, capture_output=True, text=True)
@@ -225,9 +206,6 @@ class Session(unittest.TestCase):
              what=f"the Vistak process to end after {after}")
         self.assertEqual(self.program_windows(), [], "a window outlived the process")
         return self.vistak.returncode
-
-    def assert_running(self):
-        self.assertIsNone(self.vistak.poll(), "Vistak ended")
 
     def assert_meanwhile(self, seconds, value, expect, what):
         """value() stays expect for the next seconds."""
