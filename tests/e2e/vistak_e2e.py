@@ -219,13 +219,6 @@ class Session(unittest.TestCase):
         poll(lambda: self.display.geometry(self.lens), what=f"{what} to {expected} (pointer at {pointer})",
              expect=tuple(expected))
 
-    def assert_lens_stands_still(self):
-        standing = self.display.geometry(self.lens)
-        self.assertNotIn(standing, (None, design.LENS_ELSEWHERE))
-        self.display.xdotool("mousemove", *design.ELSEWHERE)
-        self.assert_meanwhile(0.8, lambda: self.display.geometry(self.lens), standing,
-                              "the lens follows the pointer behind the settings window")
-
     def icon_point(self):
         """The middle of the tray's first cell, if the tray shows an icon there (it is hidden while it has none)."""
         trays = self.display.windows(name=design.TRAY_NAME)
