@@ -41,8 +41,7 @@ def helper_exe(env_name):
 
 class Display:
     """A private Xvfb with the Wine prefix's server bound to it, at a number of logical pixels per inch; leaving
-    it ends, by their ids, the processes started through it, then the Wine server, and sets the prefix back to
-    96 dpi."""
+    it ends, by their ids, the processes started through it, then the Wine server."""
 
     def __init__(self, width, height, dpi=96):
         self.width, self.height, self.dpi = width, height, dpi
@@ -233,7 +232,6 @@ class Session(unittest.TestCase):
         return self.settings_path.read_bytes() if self.settings_path.exists() else None
 
     def wait_settings(self):
-        """The settings window's id, once it stands at the top-left corner."""
         return poll(lambda: [w[0] for w in self.program_windows()
                              if w[5] == design.SETTINGS_CAPTION and w[1:5] == design.SETTINGS_AT_CORNER],
                     what="the settings window at the top-left corner")[0]
@@ -256,7 +254,6 @@ class Session(unittest.TestCase):
         return settings
 
     def click_client(self, rect):
-        """Clicks the middle of a rectangle of the settings window's client area."""
         self.display.click(design.SETTINGS_AT_CORNER[0] + rect[0] + rect[2] // 2,
                            design.SETTINGS_AT_CORNER[1] + rect[1] + rect[3] // 2)
 
