@@ -62,12 +62,13 @@ class Display:
             if not number.isdigit():
                 raise AssertionError("Xvfb did not start")
             self.env["DISPLAY"] = f":{number}"
-            # Wine's desktop process belongs to one display: the prefix's server starts afresh on this one.
-            self.run(["wineserver", "-k"], check=False)
-            self.run(["wineserver", "-w"], check=False)
-            # Set every time (which also creates the prefix): a run that was killed may have left another dpi.
+            # Wine's desktop process belongs to one display: the prefix's server starts afresh on this one. The dpi
+            # is set each time (which also creates the prefix), as a run that was killed may have left another; then
+            # no server runs until something starts here (the benchmark measures the display idle).
+            self.stop_wine_server()
             self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
                       str(self.dpi), "/f"], check=False, timeout=300)
+            self.stop_wine_server()
         except BaseException:
             self.__exit__()
             raise
@@ -77,8 +78,7 @@ class Display:
         for process in self.processes:
             process.kill()  # nothing once it has ended
             process.wait(timeout=10)
-        self.run(["wineserver", "-k"], check=False)
-        self.run(["wineserver", "-w"], check=False, timeout=30)
+        self.stop_wine_server()
         if self.xvfb:
             self.xvfb.terminate()
             self.xvfb.wait(timeout=10)
@@ -86,6 +86,10 @@ class Display:
         self.errors.close()
         if self in OPEN_DISPLAYS:
             OPEN_DISPLAYS.remove(self)
+
+    def stop_wine_server(self):
+        self.run(["wineserver", "-k"], check=False)
+        self.run(["wineserver", "-w"], check=False, timeout=30)
 
     def describe(self):
         """The windows on the display, the processes started here and their errors."""
