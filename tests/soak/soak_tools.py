@@ -6,7 +6,7 @@ import re
 import signal
 import subprocess
 import sys
-import threading
+import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import vistak_e2e  # noqa: E402
@@ -40,7 +40,6 @@ class Traced:
 
 
 def rss_kib(pid):
-    """VmRSS of a Unix process, in KiB."""
     with open(f"/proc/{pid}/status") as status:
         return int(next(line for line in status if line.startswith("VmRSS:")).split()[1])
 
@@ -69,22 +68,15 @@ class MoveCounter:
     """Counts the moves and resizes the X server made to a window (xev's ConfigureNotify events)."""
 
     def __init__(self, display, wid):
+        self.log = tempfile.TemporaryFile(mode="a+b")  # appended to by xev wherever the reader has sought
         self.process = subprocess.Popen(["xev", "-id", wid, "-event", "structure"], env=display.env,
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, bufsize=1)
-        self.count = 0
-        self.thread = threading.Thread(target=self._read, daemon=True)
-        self.thread.start()
-
-    def _read(self):
-        for line in self.process.stdout:
-            # Only this thread writes the count; an int's update is atomic for its readers.
-            self.count += line.startswith("ConfigureNotify event")
+                                        stdout=self.log, stderr=subprocess.DEVNULL)
 
     def moves(self):
-        return self.count
+        self.log.seek(0)
+        return self.log.read().count(b"ConfigureNotify event")
 
     def close(self):
         self.process.kill()
         self.process.wait(timeout=10)
-        self.thread.join(timeout=10)
-        self.process.stdout.close()
+        self.log.close()

@@ -1,8 +1,6 @@
 """Long run: Vistak's GDI objects and resident memory stay flat over many zoom ticks while the lens follows a
 moving pointer; and the same measurement does see a program that leaks a display DC and a bitmap a tick.
-
-Environment (besides the e2e harness's): SOAK_TICKS (lens moves to run, default 3000) and SOAK_LEAKY_TICK
-(the leaking program, built with the tests)."""
+Environment (besides the e2e harness's): SOAK_TICKS (lens moves to run, default 3000), SOAK_LEAKY_TICK."""
 import os
 import time
 import unittest
