@@ -75,17 +75,19 @@ class Display:
         return self
 
     def __exit__(self, *exc):
-        for process in self.processes:
-            process.kill()  # nothing once it has ended
-            process.wait(timeout=10)
-        self.stop_wine_server()
-        if self.xvfb:
-            self.xvfb.terminate()
-            self.xvfb.wait(timeout=10)
-            self.xvfb.stdout.close()
-        self.errors.close()
-        if self in OPEN_DISPLAYS:
-            OPEN_DISPLAYS.remove(self)
+        try:
+            for process in self.processes:
+                process.kill()  # nothing once it has ended
+                process.wait(timeout=10)
+            self.stop_wine_server()
+        finally:  # the display goes even when a Wine process would not
+            if self.xvfb:
+                self.xvfb.terminate()
+                self.xvfb.wait(timeout=10)
+                self.xvfb.stdout.close()
+            self.errors.close()
+            if self in OPEN_DISPLAYS:
+                OPEN_DISPLAYS.remove(self)
 
     def stop_wine_server(self):
         self.run(["wineserver", "-k"], check=False)
