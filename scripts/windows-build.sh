@@ -11,10 +11,10 @@ build_windows() {
       *) targets+=("$arg") ;;
     esac
   done
-  local source
-  source="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  cmake -S "$source" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$source/cmake/$toolchain.cmake" -DVISTAK_WARNINGS_AS_ERRORS=ON "${options[@]}" >/dev/null
+  local sources
+  sources="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$sources" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$sources/cmake/$toolchain.cmake" -DVISTAK_WARNINGS_AS_ERRORS=ON "${options[@]}" >/dev/null
   if [ ${#targets[@]} -gt 0 ]; then
     cmake --build "$dir" -j "$(nproc)" --target "${targets[@]}"
   else
