@@ -23,10 +23,6 @@ bool DispatchOne(const MSG& message) {
     return true;
 }
 
-}  // namespace
-
-namespace {
-
 const char* programName = "";
 
 }  // namespace

@@ -18,7 +18,8 @@ void ShowAndEnd(const std::string& text) {
     if (showing) return;
     showing = true;
     Form::WithdrawAll();
-    MessageBoxA(nullptr, text.c_str(), ProgramName(), MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+    MessageBoxA(nullptr, text.c_str(), ProgramName(),
+                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
     ExitProcess(1);
 }
 

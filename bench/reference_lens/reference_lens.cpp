@@ -57,7 +57,9 @@ void Tick(HWND window) {
     const int sourceY = std::max<int>(0, pointer.y - lens.sourceHeight / 2);
     const int left = std::max<int>(0, pointer.x - static_cast<int>(64 * lens.zoom));
     int top = static_cast<int>(pointer.y) + lens.sourceHeight / 2;
-    if (top > lens.screenHeight - lens.lensHeight) top = static_cast<int>(pointer.y) - lens.lensHeight - lens.lensHeight / 2;
+    if (top > lens.screenHeight - lens.lensHeight) {
+        top = static_cast<int>(pointer.y) - lens.lensHeight - lens.lensHeight / 2;
+    }
     DispatchWaiting();
     SetWindowPos(window, HWND_TOPMOST, left, top, lens.lensWidth, lens.lensHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     DispatchWaiting();
