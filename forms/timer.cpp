@@ -5,8 +5,9 @@
 
 namespace forms {
 
-Timer::Timer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTimer)
+Timer::Timer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTimer, Timing timing)
     : form_(form), interval_(intervalMs), enabled_(enabled), onTimer_(std::move(onTimer)) {
+    if (timing == Timing::OnAverage) duePoints_.emplace(intervalMs);
     form.Attach(this);
 }
 
@@ -22,9 +23,13 @@ void Timer::SetEnabled(bool enabled) {
 
 void Timer::Start(HWND window) {
     window_ = window;
-    // Setting the timer again restarts its interval.
-    if (enabled_ && window_) SetTimer(window_, reinterpret_cast<UINT_PTR>(this), interval_, nullptr);
+    if (!enabled_ || !window_) return;
+    restarted_ = true;
+    Set(duePoints_ ? duePoints_->Start(GetTickCount64()) : interval_);
 }
+
+// Setting the timer again restarts its wait.
+void Timer::Set(UINT waitMs) { SetTimer(window_, reinterpret_cast<UINT_PTR>(this), waitMs, nullptr); }
 
 void Timer::Stop() {
     if (window_) KillTimer(window_, reinterpret_cast<UINT_PTR>(this));
@@ -35,8 +40,10 @@ bool Timer::Fire(UINT_PTR id) {
     if (id != reinterpret_cast<UINT_PTR>(this)) return false;
     if (!enabled_ || running_) return true;
     running_ = true;
+    restarted_ = false;
     Guarded(onTimer_);
     running_ = false;
+    if (duePoints_ && enabled_ && window_ && !restarted_) Set(duePoints_->AfterTick(GetTickCount64()));
     return true;
 }
 

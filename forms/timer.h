@@ -5,14 +5,23 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+
+#include "forms/due_points.h"
 
 namespace forms {
 
 class Form;
 
+// Interval: set again for its interval, which on Windows each tick stretches to the clock's next
+// step. OnAverage: set for the time left to its next due point, so that ticks come every interval
+// on average (DuePoints).
+enum class Timing { Interval, OnAverage };
+
 class Timer {
 public:
-    Timer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTimer);
+    Timer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTimer,
+          Timing timing = Timing::Interval);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -26,8 +35,12 @@ public:
     bool Fire(UINT_PTR id);
 
 private:
+    void Set(UINT waitMs);
+
     Form& form_;
     unsigned interval_;
+    std::optional<DuePoints> duePoints_;
+    bool restarted_ = false;  // started again during the running tick, which then leaves it as set
     bool enabled_;
     std::function<void()> onTimer_;
     HWND window_ = nullptr;
