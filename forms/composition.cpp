@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/handles.h"
+#include "forms/system_library.h"
 
 namespace forms {
 
@@ -12,7 +13,7 @@ namespace {
 class Compositor {
 public:
     Compositor()
-        : library_(LoadLibraryW(L"dwmapi.dll")),
+        : library_(LoadSystemLibrary(L"dwmapi.dll")),
           isEnabled_(LibraryFunction<HRESULT(WINAPI*)(BOOL*)>(library_.Get(), "DwmIsCompositionEnabled")),
           flush_(LibraryFunction<HRESULT(WINAPI*)()>(library_.Get(), "DwmFlush")) {}
 
