@@ -8,3 +8,4 @@ double ScreenHeight = 0;
 forms::OwnedDc ScreenDC;
 DEVMODEA DisplayDevMode{};
 bool Exiting = false;
+POINT CursorPoint{};

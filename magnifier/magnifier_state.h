@@ -17,3 +17,5 @@ extern forms::OwnedDc ScreenDC;
 // Initialisation data for the display device context; nothing fills it in.
 extern DEVMODEA DisplayDevMode;
 extern bool Exiting;
+// The pointer as the last tick read it.
+extern POINT CursorPoint;

@@ -47,3 +47,18 @@ PixelRect LensWindowRect(const TickGeometry& g) {
     using forms::ToInt32;
     return {ToInt32(g.LensLeft), ToInt32(g.LensTop), ToInt32(g.LensWidth), ToInt32(g.LensHeight)};
 }
+
+PixelRect SourceCopyRect(const TickGeometry& g) {
+    using forms::ToInt32;
+    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
+}
+
+bool CaptureMayFindOldLens(const std::optional<PixelRect>& shownLens, const PixelRect& lens,
+                           const PixelRect& source) {
+    if (!shownLens) return false;
+    const PixelRect& old = *shownLens;
+    const bool moves = old.x != lens.x || old.y != lens.y || old.width != lens.width || old.height != lens.height;
+    const bool meets = old.x < source.x + source.width && source.x < old.x + old.width &&
+                       old.y < source.y + source.height && source.y < old.y + old.height;
+    return moves && meets;
+}

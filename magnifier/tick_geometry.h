@@ -1,6 +1,7 @@
 #pragma once
 // The zoom tick's geometry: where the lens goes and which screen area it shows.
 #include <cstdint>
+#include <optional>
 
 // All values in screen pixels, held with their fractions as the tick computes them.
 struct TickGeometry {
@@ -21,3 +22,13 @@ TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double
 
 // The lens window's position and size as SetWindowPos receives them.
 PixelRect LensWindowRect(const TickGeometry& g);
+
+// The screen area the capture copies, each value rounded as BitBlt receives it.
+PixelRect SourceCopyRect(const TickGeometry& g);
+
+// Whether a copy of the source may still find the lens's last image where the desktop is composed
+// (the compositor shows a move only with its next frame): only when the lens shows, moves, and the
+// place it leaves meets the source. A first tick, a hidden lens, or a lens that stays put (which may
+// share one row with its own source) leaves nothing old to wait for.
+bool CaptureMayFindOldLens(const std::optional<PixelRect>& shownLens, const PixelRect& lens,
+                           const PixelRect& source);

@@ -1,5 +1,7 @@
 // One tick of the magnifier: place the lens by the pointer and show the
 // enlarged area around it.
+#include <optional>
+
 #include "forms/application.h"
 #include "forms/composition.h"
 #include "forms/retained_image.h"
@@ -18,20 +20,33 @@ bool YieldAndStillLoaded(const forms::Form& form) {
     return form.IsLoaded();
 }
 
+// Where the lens shows on the screen, if it shows.
+std::optional<PixelRect> ShownLens(HWND lens) {
+    RECT shown;
+    if (!IsWindowVisible(lens) || !GetWindowRect(lens, &shown)) return std::nullopt;
+    return PixelRect{shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top};
+}
+
 }  // namespace
 
 void FrmVistak::ZoomTimer_Timer() {
-    POINT CursorPoint{};
-    GetCursorPos(&CursorPoint);
+    // While another desktop takes the input (a locked screen, a UAC prompt) GetCursorPos fails, and it
+    // need not leave the point alone: the lens then stays where the last tick put it.
+    POINT pointer;
+    if (GetCursorPos(&pointer)) CursorPoint = pointer;
+    // Taken whole before the first yield, where the design places the flip above the pointer after it:
+    // a factor chosen inside that yield waits for the next tick rather than mix into this one.
     const TickGeometry tick = ComputeTickGeometry(ScreenWidth, ScreenHeight, ZoomFactor, CursorPoint.x, CursorPoint.y);
     if (!YieldAndStillLoaded(*this)) return;
 
     const PixelRect lens = LensWindowRect(tick);
+    const std::optional<PixelRect> shown = ShownLens(Handle());
     SetWindowPos(Handle(), HWND_TOPMOST, lens.x, lens.y, lens.width, lens.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (!YieldAndStillLoaded(*this)) return;
 
-    // Where the desktop is composed, the copy would otherwise still find the lens where it was.
-    forms::FlushComposition();
+    // The wait for the compositor's next frame (up to one, about 17 ms) only where the copy could find
+    // the lens's last image.
+    if (CaptureMayFindOldLens(shown, lens, SourceCopyRect(tick))) forms::FlushComposition();
     CaptureScreen(tick.SourceWidth, tick.SourceHeight, tick.SourceX, tick.SourceY);
     if (!YieldAndStillLoaded(*this)) return;
 

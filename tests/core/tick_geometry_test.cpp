@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "forms/int32_conversion.h"
 #include "settings/zoom_choices.h"
 
 namespace {
@@ -51,12 +51,6 @@ const WorkedExample kWorkedExamples[] = {
     {1280, 800, 2.5, 640, 681, 480, 531, {480, 531, 640, 100}, {576, 661, 256, 40}, 256, 40, 640, 100},
 };
 
-// The capture rounds each of the four source values as it hands them to BitBlt.
-PixelRect CopyRect(const TickGeometry& g) {
-    using forms::ToInt32;
-    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
-}
-
 TEST(TickGeometry, WorkedExamples) {
     for (const auto& e : kWorkedExamples) {
         SCOPED_TRACE(testing::Message() << e.W << "x" << e.H << " Z=" << e.Z << " pointer " << e.pointerX
@@ -65,7 +59,7 @@ TEST(TickGeometry, WorkedExamples) {
         EXPECT_DOUBLE_EQ(g.LensLeft, e.lensLeft);
         EXPECT_DOUBLE_EQ(g.LensTop, e.lensTop);
         EXPECT_EQ(Tie(LensWindowRect(g)), Tie(e.window));
-        EXPECT_EQ(Tie(CopyRect(g)), Tie(e.copy));
+        EXPECT_EQ(Tie(SourceCopyRect(g)), Tie(e.copy));
         EXPECT_DOUBLE_EQ(g.SourceWidth, e.sourceWidth);
         EXPECT_DOUBLE_EQ(g.SourceHeight, e.sourceHeight);
         EXPECT_DOUBLE_EQ(g.LensWidth, e.lensWidth);
@@ -97,9 +91,38 @@ TEST(TickGeometryRelations, LensStaysOnScreenAndOffTheSource) {
                     EXPECT_LE(g.LensWidth, width);
                     EXPECT_DOUBLE_EQ(g.SourceWidth, std::min(width / 5.0, width / zoom));
                     // Rounding may let the lens share at most one row with the source.
-                    const PixelRect lens = LensWindowRect(g), source = CopyRect(g);
+                    const PixelRect lens = LensWindowRect(g), source = SourceCopyRect(g);
                     EXPECT_LE(std::min(lens.y + lens.height, source.y + source.height) - std::max(lens.y, source.y), 1);
                 }
+}
+
+// Whether the tick waits for the compositor before it copies: a pointer that moves from `from` to `to`,
+// with the lens shown at `from` unless it is the first tick.
+TEST(CaptureMayFindOldLens, WorkedExamples) {
+    const struct {
+        const char* what;
+        double W, H, Z;
+        struct { std::int32_t x, y; } from, to;
+        bool shown, waits;
+    } cases[] = {
+        {"pointer still", 1024, 768, 2.5, {512, 384}, {512, 384}, true, false},
+        {"first tick", 1024, 768, 2.5, {512, 384}, {512, 390}, false, false},
+        {"moving right: the lens stays below the source", 1024, 768, 2.5, {512, 384}, {520, 384}, true, false},
+        {"moving down: the source reaches where the lens was", 1024, 768, 2.5, {512, 384}, {512, 390}, true, true},
+        {"moving up below the lens's flip", 1024, 768, 2.5, {512, 384}, {512, 370}, true, false},
+        {"moving up with the lens above the pointer", 1024, 768, 2.5, {512, 700}, {512, 660}, true, true},
+        {"flipping above the pointer near the bottom", 1024, 768, 2.5, {512, 652}, {512, 653}, true, true},
+        {"flipping back below the pointer", 1024, 768, 2.5, {512, 653}, {512, 652}, true, false},
+        {"zoom 8, moving right: the screen-wide lens stays put", 1024, 768, 8, {300, 384}, {310, 384}, true, false},
+        {"zoom 8, moving down", 1024, 768, 8, {300, 384}, {300, 390}, true, true},
+        {"a still lens sharing one row with its source", 1024, 780, 2.5, {512, 385}, {512, 385}, true, false},
+    };
+    for (const auto& c : cases) {
+        const TickGeometry before = ComputeTickGeometry(c.W, c.H, c.Z, c.from.x, c.from.y);
+        const TickGeometry now = ComputeTickGeometry(c.W, c.H, c.Z, c.to.x, c.to.y);
+        const auto shown = c.shown ? std::optional(LensWindowRect(before)) : std::nullopt;
+        EXPECT_EQ(CaptureMayFindOldLens(shown, LensWindowRect(now), SourceCopyRect(now)), c.waits) << c.what;
+    }
 }
 
 }  // namespace
