@@ -22,6 +22,23 @@ void MovePointerToCaret() {
     forms::YieldMessages();
 }
 
+// The display's device context and size, which every tick and capture use: measured at start-up and
+// again after each change of the display, so that the next tick takes the new size. False when no
+// display device context can be made.
+bool MeasureScreen() {
+    forms::OwnedDc display(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
+    // Windows may refuse that device name with empty initialisation data; the documented form gives
+    // the same display.
+    if (!display) display.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+    if (!display) return false;
+    ScreenDC = std::move(display);
+    HorzRes = GetDeviceCaps(ScreenDC.Get(), HORZRES);
+    VertRes = GetDeviceCaps(ScreenDC.Get(), VERTRES);
+    ScreenWidth = HorzRes;
+    ScreenHeight = VertRes;
+    return true;
+}
+
 }  // namespace
 
 void Main() {
@@ -29,15 +46,12 @@ void Main() {
     if (!forms::ClaimSingleInstance(L"Local\\Vistak.SingleInstance")) forms::EndNow();
     ZoomFactor = 2.5;
     MovePointerToCaret();
-    ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
-    // Windows may refuse that device name with empty initialisation data; the
-    // documented form gives the same display, and without a display there is no lens.
-    if (!ScreenDC) ScreenDC.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
-    if (!ScreenDC) throw forms::RunTimeError(5, "Cannot open the display");
-    HorzRes = GetDeviceCaps(ScreenDC.Get(), HORZRES);
-    VertRes = GetDeviceCaps(ScreenDC.Get(), VERTRES);
-    ScreenWidth = HorzRes;
-    ScreenHeight = VertRes;
+    // Unlike the design, which stores a failed CreateDCA's 0 untested: without a display there is no
+    // lens, and the user is told so.
+    if (!MeasureScreen()) throw forms::RunTimeError(5, "Cannot open the display");
+    // The design reads the size once, and a lens then keeps it after a change of resolution, hanging off
+    // a smaller screen. A display that cannot be opened just after a change keeps the last one.
+    forms::OnDisplayChange([] { MeasureScreen(); });
     Exiting = false;
     frmSDA().Show();
 }

@@ -24,6 +24,10 @@ bool DispatchOne(const MSG& message) {
 }
 
 const char* programName = "";
+void (*displayChangeHandler)() = nullptr;
+SIZE screenPixels{};
+
+SIZE MeasureScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 }  // namespace
 
@@ -75,6 +79,19 @@ char DecimalSeparator() {
     char separator[4] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2) return '.';
     return separator[0];
+}
+
+SIZE ScreenPixels() {
+    // Kept, as Wine asks its server for the metric each time.
+    if (!screenPixels.cx) screenPixels = MeasureScreen();
+    return screenPixels;
+}
+
+void OnDisplayChange(void (*handler)()) { displayChangeHandler = handler; }
+
+void DisplayChanged() {
+    screenPixels = MeasureScreen();
+    if (displayChangeHandler) displayChangeHandler();
 }
 
 int LogicalPixelsPerInch() {

@@ -33,6 +33,9 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
     case WM_ENDSESSION:
         if (wParam) Form::EndSession();
         return 0;
+    case WM_DISPLAYCHANGE:
+        Guarded(DisplayChanged);
+        return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "forms/application.h"
 #include "forms/int32_conversion.h"
 #include "forms/run_time_error.h"
 
@@ -45,11 +46,14 @@ bool Contains(const RECT& outer, const RECT& inner) {
 
 }  // namespace
 
-// Nothing the program draws lies beyond the screen, so the image never needs to be larger.
 RetainedImage::RetainedImage(int width, int height, COLORREF background)
-    : backgroundColour_(background), background_(CreateSolidBrush(background)),
-      limit_{std::max(width, GetSystemMetrics(SM_CXSCREEN)), std::max(height, GetSystemMetrics(SM_CYSCREEN))},
-      size_{width, height} {}
+    : backgroundColour_(background), background_(CreateSolidBrush(background)), size_{width, height} {}
+
+// Nothing the program draws lies beyond the screen, as it is now, so the image never needs to be larger.
+SIZE RetainedImage::Limit() const {
+    const SIZE screen = ScreenPixels();
+    return {std::max(size_.cx, screen.cx), std::max(size_.cy, screen.cy)};
+}
 
 std::unique_ptr<MemorySurface> RetainedImage::NewSurface(int width, int height) const {
     auto surface = std::make_unique<MemorySurface>(width, height);
@@ -62,8 +66,9 @@ std::unique_ptr<MemorySurface> RetainedImage::NewSurface(int width, int height) 
 }
 
 void RetainedImage::Reserve(int width, int height) {
-    width = std::clamp(width, Width(), std::max<int>(limit_.cx, Width()));
-    height = std::clamp(height, Height(), std::max<int>(limit_.cy, Height()));
+    const SIZE limit = Limit();
+    width = std::clamp(width, Width(), static_cast<int>(limit.cx));
+    height = std::clamp(height, Height(), static_cast<int>(limit.cy));
     if (width == Width() && height == Height()) return;
     size_ = {width, height};
     if (!image_) return;
@@ -109,8 +114,9 @@ HDC RetainedImage::DrawingDc(const RECT& drawing) {
 // A stretch is kept when it covers its whole area: a source inside the picture, an area
 // inside the largest image.
 bool RetainedImage::Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const {
+    const SIZE limit = Limit();
     return Contains(RECT{0, 0, source.Width(), source.Height()}, sourceArea) &&
-           Contains(RECT{0, 0, limit_.cx, limit_.cy}, area);
+           Contains(RECT{0, 0, limit.cx, limit.cy}, area);
 }
 
 void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea) {

@@ -3,7 +3,7 @@
 // drawing goes into and that the window repaints from. It can be cleared to
 // the form's background and picture, and copied to become the form's picture.
 // The image is only as large as what has been drawn into it or painted from it
-// (it grows, up to the screen's size, and never shrinks), its pixels exist only
+// (it grows, up to the screen's size as it is now, and never shrinks), its pixels exist only
 // once something is drawn into them, and a picture exists only once the form
 // takes one; clearing and copying touch only the area drawn since, which keeps
 // a tick's cost to the size of what it draws; clearing an image that holds
@@ -76,6 +76,8 @@ private:
     };
 
     std::unique_ptr<MemorySurface> NewSurface(int width, int height) const;
+    // The largest the image may grow to.
+    SIZE Limit() const;
     // Grows the image to at least this size, so that it can be drawn into and read there.
     void Reserve(int width, int height);
     // The image's pixels, with the kept stretch drawn into them.
@@ -85,7 +87,6 @@ private:
 
     const COLORREF backgroundColour_;
     OwnedBrush background_;
-    const SIZE limit_;
     SIZE size_;
     std::unique_ptr<MemorySurface> image_;  // made when pixels are first drawn or read
     std::shared_ptr<MemorySurface> picture_;
