@@ -38,7 +38,7 @@ HWND Control::CreateChild(const char* className, const char* caption, DWORD styl
 
 void Control::Create(HWND formWindow, int id) {
     window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, id);
-    if (!window_) throw RunTimeError(7, "Out of memory");
+    if (!window_) throw OutOfMemory();
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (const FontDesign* font = Font()) {
         font_.Reset(CreateDesignFont(*font));
@@ -55,7 +55,7 @@ void Control::Destroy() {
 void Control::SetFocus() {
     HWND top = window_ ? GetAncestor(window_, GA_ROOT) : nullptr;
     if (!top || !IsWindowVisible(top) || !IsWindowEnabled(top)) {
-        throw RunTimeError(5, "Invalid procedure call or argument");
+        throw InvalidProcedureCall();
     }
     ::SetFocus(window_);
 }

@@ -162,7 +162,7 @@ bool Form::IsVisible() const { return window_ && IsWindowVisible(window_); }
 
 RetainedImage& Form::Image() {
     Load();
-    if (!design_.retainedImage) throw RunTimeError(481, "Invalid picture");
+    if (!design_.retainedImage) throw InvalidPicture();
     if (!image_) {
         // Made at first use, as large as the client area is by then (the lens has its
         // size then, not its design size); it grows with what is drawn and painted.
@@ -217,7 +217,7 @@ void Form::CreateWindowFromDesign() {
     }
     window_ = CreateWindowExW(exStyle, design_.className, nullptr, style, x, y, width, height, ApplicationWindow(),
                               nullptr, instance, this);
-    if (!window_) throw RunTimeError(7, "Out of memory");
+    if (!window_) throw OutOfMemory();
     AcceptTaskbarCreated(window_);
     SetWindowTextA(window_, design_.caption);
     if (icon_) {

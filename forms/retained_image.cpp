@@ -25,7 +25,7 @@ MemorySurface::MemorySurface(int width, int height) : width_(width), height_(hei
     void* bits = nullptr;
     if (section_.Get()) bitmap_.Reset(CreateDIBSection(dc_.Get(), &format, DIB_RGB_COLORS, &bits, section_.Get(), 0));
     // A lens drawn blank would hide the failure: it is reported like a window that cannot be made.
-    if (!dc_.Get() || !bitmap_.Get()) throw RunTimeError(7, "Out of memory");
+    if (!dc_.Get() || !bitmap_.Get()) throw OutOfMemory();
     previous_ = SelectObject(dc_.Get(), bitmap_.Get());
 }
 
@@ -120,7 +120,7 @@ bool RetainedImage::Keeps(const RECT& area, const MemorySurface& source, const R
 }
 
 void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea) {
-    if (!source.picture_) throw RunTimeError(481, "Invalid picture");
+    if (!source.picture_) throw InvalidPicture();
     if (IsRectEmpty(&area) || IsRectEmpty(&sourceArea)) return;  // nothing to draw
     if (!Keeps(area, *source.picture_, sourceArea)) {
         HDC dc = DrawingDc(area);

@@ -14,7 +14,16 @@ private:
     int number_;
 };
 
+// The errors the program raises, by name: the report shows the number and the text.
+// Error 5: a call that cannot be made now, with what could not be done.
+inline RunTimeError InvalidProcedureCall(const std::string& text = "Invalid procedure call or argument") {
+    return RunTimeError(5, text);
+}
 // Error 6: a number that does not fit where it is going.
 inline RunTimeError Overflow() { return RunTimeError(6, "Overflow"); }
+// Error 7: a window, a control or an image that cannot be made.
+inline RunTimeError OutOfMemory() { return RunTimeError(7, "Out of memory"); }
+// Error 481: a picture asked of a form that has none.
+inline RunTimeError InvalidPicture() { return RunTimeError(481, "Invalid picture"); }
 
 }  // namespace forms

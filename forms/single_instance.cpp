@@ -14,7 +14,7 @@ bool ClaimSingleInstance(const wchar_t* lockName) {
     if (claim) return error != ERROR_ALREADY_EXISTS;
     // Another copy that runs with other rights holds a mutex this one may not open.
     if (error == ERROR_ACCESS_DENIED) return false;
-    throw RunTimeError(5, "Cannot create the single-instance lock (system error " + std::to_string(error) + ")");
+    throw InvalidProcedureCall("Cannot create the single-instance lock (system error " + std::to_string(error) + ")");
 }
 
 }  // namespace forms
