@@ -4,6 +4,7 @@
 
 #include "app/frm_sda.h"
 #include "forms/application.h"
+#include "forms/int32_conversion.h"
 #include "forms/run_time_error.h"
 #include "forms/single_instance.h"
 #include "magnifier/magnifier_state.h"
@@ -18,7 +19,10 @@ void MovePointerToCaret() {
     ClientToScreen(active, &origin);
     POINT caret{0, 0};
     GetCaretPos(&caret);
-    SetCursorPos(caret.x + origin.x, caret.y + origin.y);
+    // x is summed and tested before y; a sum out of range is the overflow error.
+    const int x = forms::AddInt32(caret.x, origin.x);
+    const int y = forms::AddInt32(caret.y, origin.y);
+    SetCursorPos(x, y);
     forms::YieldMessages();
 }
 

@@ -17,4 +17,10 @@ std::int32_t ToInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+std::int32_t AddInt32(std::int32_t a, std::int32_t b) {
+    const std::int64_t sum = std::int64_t{a} + b;
+    if (sum < INT32_MIN || sum > INT32_MAX) throw Overflow();
+    return static_cast<std::int32_t>(sum);
+}
+
 }  // namespace forms

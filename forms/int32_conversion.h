@@ -8,4 +8,7 @@ namespace forms {
 // result does not fit a signed 32-bit integer (NaN and infinities included).
 std::int32_t ToInt32(double value);
 
+// a + b in signed 32-bit arithmetic; throws Overflow() when the sum leaves the range.
+std::int32_t AddInt32(std::int32_t a, std::int32_t b);
+
 }  // namespace forms
