@@ -15,7 +15,7 @@ FrmSDA::FrmSDA()
     : Form(designs::sda::frmSDA),
       Picture1(*this, designs::sda::Picture1),
       Label1(*this, designs::sda::Label1, &Picture1),
-      TimerSDA(*this, designs::sda::kTimerSDAInterval, true, [this] { TimerSDA_Timer(); }) {}
+      TimerSDA(*this, designs::sda::TimerSDA, [this] { TimerSDA_Timer(); }) {}
 
 void FrmSDA::Form_Load() {
     FirstTickSeen = false;

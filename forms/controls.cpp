@@ -26,7 +26,10 @@ RECT PixelsOf(const Placement& place) {
     return RECT{left, top, left + TwipsToPixels(place.width), top + TwipsToPixels(place.height)};
 }
 
-Control::Control(Form& form, Control* container) : form_(form), container_(container) { form.Attach(this); }
+Control::Control(Form& form, Control* container, int tabIndex)
+    : form_(form), container_(container), tabIndex_(tabIndex) {
+    form.Attach(this);
+}
 
 HWND Control::CreateChild(const char* className, const char* caption, DWORD style, const Placement& place,
                           HWND parent, int id) const {
@@ -36,8 +39,13 @@ HWND Control::CreateChild(const char* className, const char* caption, DWORD styl
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
-void Control::Create(HWND formWindow, int id) {
-    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, id);
+// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
+constexpr int kFirstControlId = 100;
+
+void Control::Create(HWND formWindow) {
+    if (window_) return;
+    if (container_) container_->Create(formWindow);
+    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, kFirstControlId + tabIndex_);
     if (!window_) throw OutOfMemory();
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (const FontDesign* font = Font()) {
@@ -47,7 +55,8 @@ void Control::Create(HWND formWindow, int id) {
 }
 
 void Control::Destroy() {
-    if (window_) DestroyWindow(window_);
+    // A container destroyed first took its controls along.
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
     window_ = nullptr;
     font_.Reset();
 }
@@ -65,7 +74,8 @@ LRESULT Control::ColourStatic(HDC dc, HWND child, HBRUSH containerBrush) {
     return label ? label->Colour(dc, containerBrush) : 0;
 }
 
-Label::Label(Form& form, const LabelDesign& design, Control* container) : Control(form, container), design_(design) {}
+Label::Label(Form& form, const LabelDesign& design, Control* container)
+    : Control(form, container, design.tabIndex), design_(design) {}
 
 HWND Label::CreateWindowIn(HWND parent, int id) {
     if (design_.background != kNoColour) background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
@@ -85,7 +95,7 @@ LRESULT Label::Colour(HDC dc, HBRUSH containerBrush) const {
 }
 
 Button::Button(Form& form, const ButtonDesign& design, std::function<void()> onClick)
-    : Control(form, nullptr), design_(design), onClick_(std::move(onClick)) {}
+    : Control(form, nullptr, design.tabIndex), design_(design), onClick_(std::move(onClick)) {}
 
 HWND Button::CreateWindowIn(HWND parent, int id) {
     return CreateChild("BUTTON", design_.caption, BS_PUSHBUTTON | WS_TABSTOP, design_.place, parent, id);
@@ -95,12 +105,11 @@ void Button::OnCommand(WORD code) {
     if (code == BN_CLICKED) Guarded(onClick_);
 }
 
-TextBox::TextBox(Form& form, const Placement& place, const FontDesign& font,
-                 std::function<void(int keyCode)> onKeyDown)
-    : Control(form, nullptr), place_(place), font_(font), onKeyDown_(std::move(onKeyDown)) {}
+TextBox::TextBox(Form& form, const TextBoxDesign& design, std::function<void(int keyCode)> onKeyDown)
+    : Control(form, nullptr, design.tabIndex), design_(design), onKeyDown_(std::move(onKeyDown)) {}
 
 HWND TextBox::CreateWindowIn(HWND parent, int id) {
-    HWND window = CreateChild("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, place_, parent, id);
+    HWND window = CreateChild("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, design_.place, parent, id);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Control*>(this)));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBox::SubclassProc)));
@@ -117,7 +126,8 @@ LRESULT CALLBACK TextBox::SubclassProc(HWND window, UINT message, WPARAM wParam,
     return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
-PictureBox::PictureBox(Form& form, const BoxDesign& design) : Control(form, nullptr), design_(design) {}
+PictureBox::PictureBox(Form& form, const BoxDesign& design)
+    : Control(form, nullptr, design.tabIndex), design_(design) {}
 
 HWND PictureBox::CreateWindowIn(HWND parent, int id) {
     static const bool registered = [] {

@@ -16,17 +16,18 @@ class Form;
 
 class Control {
 public:
-    // Controls are created on load in the order they are declared, which is their tab order.
-    Control(Form& form, Control* container);
+    // The form creates its controls as it loads, in tab order, each container before what it holds.
+    Control(Form& form, Control* container, int tabIndex);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     HWND Handle() const { return window_; }
+    int TabIndex() const { return tabIndex_; }
     void SetFocus();
 
     // Called by the form.
-    void Create(HWND formWindow, int id);
+    void Create(HWND formWindow);
     void Destroy();
     virtual void OnCommand(WORD /*code*/) {}
     // WM_CTLCOLORSTATIC for a child of this control's window; 0 when the child is not ours.
@@ -41,6 +42,7 @@ protected:
 
 private:
     Control* container_;
+    int tabIndex_;
     HWND window_ = nullptr;
     OwnedFont font_;
 };
@@ -88,15 +90,13 @@ private:
 
 class TextBox : public Control {
 public:
-    TextBox(Form& form, const Placement& place, const FontDesign& font,
-            std::function<void(int keyCode)> onKeyDown);
+    TextBox(Form& form, const TextBoxDesign& design, std::function<void(int keyCode)> onKeyDown);
 
 private:
     HWND CreateWindowIn(HWND parent, int id) override;
-    const FontDesign* Font() const override { return &font_; }
+    const FontDesign* Font() const override { return &design_.font; }
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    const Placement& place_;
-    const FontDesign& font_;
+    const TextBoxDesign& design_;
     std::function<void(int)> onKeyDown_;
     WNDPROC original_ = nullptr;
 };

@@ -1,7 +1,9 @@
 #pragma once
-// The design-time description of a form and its controls: positions and sizes
-// in twips, colours as colour references (0x00BBGGRR, or 0x80000000 plus a
-// system colour index).
+// The design-time description of a form, its controls and its timers: positions and sizes in twips,
+// colours as colour references (0x00BBGGRR, or 0x80000000 plus a system colour index). A design is
+// written field by field with named setters, each returning a changed copy, so that a value given to
+// the wrong field reads wrong where the design is written:
+//   forms::LabelDesign().Caption("ZOOM").Left(240).Top(0).Width(2595).Height(735).TabIndex(2)
 #include <cstdint>
 
 namespace forms {
@@ -14,45 +16,116 @@ enum class Border { None, FixedDialog };
 enum class StartPosition { Manual, CentreScreen };
 
 struct FontDesign {
-    const char* face;
-    double points;  // bold, ANSI character set
+    const char* face = "";
+    double points = 0;  // bold, ANSI character set
 };
 
-struct FormDesign {
-    const wchar_t* className;
-    Border border;
-    int clientWidth, clientHeight;  // twips
-    int left, top;                  // twips; used with StartPosition::Manual
-    StartPosition startPosition;
-    const char* caption;
-    ColourRef background;
-    bool retainedImage;
-    int icon;              // resource id, 0 for none
-    int backgroundPicture; // bitmap resource id, 0 for none
+// What every design's setters share: a copy of the design with one field changed.
+template <typename Design>
+class Setters {
+protected:
+    template <typename Change>
+    constexpr Design With(Change change) const {
+        Design changed = static_cast<const Design&>(*this);
+        change(changed);
+        return changed;
+    }
+};
+
+struct FormDesign : Setters<FormDesign> {
+    const wchar_t* className = L"";
+    Border border = Border::None;
+    int clientWidth = 0, clientHeight = 0;  // twips
+    int left = 0, top = 0;                  // twips; used with StartPosition::Manual
+    StartPosition startPosition = StartPosition::Manual;
+    const char* caption = "";
+    ColourRef background = kColorWindow;
+    bool retainedImage = false;
+    int icon = 0;               // resource id, 0 for none
+    int backgroundPicture = 0;  // bitmap resource id, 0 for none
+
+    constexpr FormDesign ClassName(const wchar_t* name) const { return With([&](auto& d) { d.className = name; }); }
+    constexpr FormDesign BorderStyle(Border style) const { return With([&](auto& d) { d.border = style; }); }
+    constexpr FormDesign ClientWidth(int twips) const { return With([&](auto& d) { d.clientWidth = twips; }); }
+    constexpr FormDesign ClientHeight(int twips) const { return With([&](auto& d) { d.clientHeight = twips; }); }
+    constexpr FormDesign Left(int twips) const { return With([&](auto& d) { d.left = twips; }); }
+    constexpr FormDesign Top(int twips) const { return With([&](auto& d) { d.top = twips; }); }
+    constexpr FormDesign StartUpPosition(StartPosition rule) const {
+        return With([&](auto& d) { d.startPosition = rule; });
+    }
+    constexpr FormDesign Caption(const char* text) const { return With([&](auto& d) { d.caption = text; }); }
+    constexpr FormDesign BackColour(ColourRef colour) const { return With([&](auto& d) { d.background = colour; }); }
+    // Drawing goes into an off-screen image of the client area, from which the window repaints.
+    constexpr FormDesign RetainsImage() const { return With([](auto& d) { d.retainedImage = true; }); }
+    constexpr FormDesign Icon(int resource) const { return With([&](auto& d) { d.icon = resource; }); }
+    constexpr FormDesign Picture(int resource) const { return With([&](auto& d) { d.backgroundPicture = resource; }); }
 };
 
 struct Placement {
-    int left, top, width, height;  // twips, relative to the container
+    int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
+};
+
+// A control's place and its tab index: controls are created, and take the focus, in tab order.
+template <typename Design>
+struct ControlDesign : Setters<Design> {
+    Placement place;
+    int tabIndex = 0;
+
+    constexpr Design Left(int twips) const { return this->With([&](auto& d) { d.place.left = twips; }); }
+    constexpr Design Top(int twips) const { return this->With([&](auto& d) { d.place.top = twips; }); }
+    constexpr Design Width(int twips) const { return this->With([&](auto& d) { d.place.width = twips; }); }
+    constexpr Design Height(int twips) const { return this->With([&](auto& d) { d.place.height = twips; }); }
+    constexpr Design TabIndex(int index) const { return this->With([&](auto& d) { d.tabIndex = index; }); }
 };
 
 // Every label of the program shows its caption centred.
-struct LabelDesign {
-    const char* caption;
-    Placement place;
+struct LabelDesign : ControlDesign<LabelDesign> {
+    const char* caption = "";
     FontDesign font;
-    ColourRef foreground;  // kNoColour: the default text colour
-    ColourRef background;  // kNoColour: transparent over the container
+    ColourRef foreground = kNoColour;  // the default text colour
+    ColourRef background = kNoColour;  // transparent over the container
+
+    constexpr LabelDesign Caption(const char* text) const { return With([&](auto& d) { d.caption = text; }); }
+    constexpr LabelDesign Font(const FontDesign& chosen) const { return With([&](auto& d) { d.font = chosen; }); }
+    constexpr LabelDesign ForeColour(ColourRef colour) const { return With([&](auto& d) { d.foreground = colour; }); }
+    constexpr LabelDesign BackColour(ColourRef colour) const { return With([&](auto& d) { d.background = colour; }); }
 };
 
-struct ButtonDesign {
-    const char* caption;
-    Placement place;
+struct ButtonDesign : ControlDesign<ButtonDesign> {
+    const char* caption = "";
     FontDesign font;
+
+    constexpr ButtonDesign Caption(const char* text) const { return With([&](auto& d) { d.caption = text; }); }
+    constexpr ButtonDesign Font(const FontDesign& chosen) const { return With([&](auto& d) { d.font = chosen; }); }
 };
 
-struct BoxDesign {
-    Placement place;
-    ColourRef background;
+struct TextBoxDesign : ControlDesign<TextBoxDesign> {
+    FontDesign font;
+
+    constexpr TextBoxDesign Font(const FontDesign& chosen) const { return With([&](auto& d) { d.font = chosen; }); }
+};
+
+struct BoxDesign : ControlDesign<BoxDesign> {
+    ColourRef background = kColorWindow;
+
+    constexpr BoxDesign BackColour(ColourRef colour) const { return With([&](auto& d) { d.background = colour; }); }
+};
+
+// Interval: set again for its interval, which on Windows each tick stretches to the clock's next
+// step. OnAverage: set for the time left to its next due point, so that ticks come every interval on
+// average (DuePoints).
+enum class Timing { Interval, OnAverage };
+
+struct TimerDesign : Setters<TimerDesign> {
+    unsigned interval = 0;  // milliseconds
+    bool enabled = false;
+    Timing timing = Timing::Interval;
+
+    constexpr TimerDesign Interval(unsigned milliseconds) const {
+        return With([&](auto& d) { d.interval = milliseconds; });
+    }
+    constexpr TimerDesign Enabled(bool on) const { return With([&](auto& d) { d.enabled = on; }); }
+    constexpr TimerDesign KeepsIntervalOnAverage() const { return With([](auto& d) { d.timing = Timing::OnAverage; }); }
 };
 
 }  // namespace forms

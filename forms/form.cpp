@@ -55,9 +55,6 @@ HWND ApplicationWindow() {
     return window.Get();
 }
 
-// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
-constexpr int kFirstControlId = 100;
-
 // Sent by the shell to every top-level window when its notification area is created.
 UINT TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
@@ -90,6 +87,13 @@ Form* FindLoaded(HWND window) {
 }  // namespace
 
 Form::Form(const FormDesign& design) : design_(design) {}
+
+// Kept in tab order, whatever order the members are declared in: the controls are created in it, and
+// the dialog keys and the first focus follow the order of creation.
+void Form::Attach(Control* control) {
+    const auto before = [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); };
+    controls_.insert(std::upper_bound(controls_.begin(), controls_.end(), control, before), control);
+}
 
 // A form destroyed while loaded goes as an unload goes, less what its derived
 // part held: by now its handlers, controls and timers are gone.
@@ -178,8 +182,7 @@ void Form::Load() {
     if (window_) return;
     CreateWindowFromDesign();
     LoadedForms().push_back(this);
-    int id = kFirstControlId;
-    for (Control* control : controls_) control->Create(window_, id++);
+    for (Control* control : controls_) control->Create(window_);
     for (Timer* timer : timers_) timer->Start(window_);
     Form_Load();
 }

@@ -75,7 +75,7 @@ protected:
 private:
     friend class Control;
     friend class Timer;
-    void Attach(Control* control) { controls_.push_back(control); }
+    void Attach(Control* control);
     void Attach(Timer* timer) { timers_.push_back(timer); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,7 +91,7 @@ private:
 
     const FormDesign& design_;
     HWND window_ = nullptr;
-    std::vector<Control*> controls_;
+    std::vector<Control*> controls_;  // in tab order
     std::vector<Timer*> timers_;
     OwnedBrush background_;
     OwnedIcon icon_;

@@ -5,9 +5,9 @@
 
 namespace forms {
 
-Timer::Timer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTimer, Timing timing)
-    : form_(form), interval_(intervalMs), enabled_(enabled), onTimer_(std::move(onTimer)) {
-    if (timing == Timing::OnAverage) duePoints_.emplace(intervalMs);
+Timer::Timer(Form& form, const TimerDesign& design, std::function<void()> onTimer)
+    : form_(form), interval_(design.interval), enabled_(design.enabled), onTimer_(std::move(onTimer)) {
+    if (design.timing == Timing::OnAverage) duePoints_.emplace(design.interval);
     form.Attach(this);
 }
 

@@ -7,21 +7,16 @@
 #include <functional>
 #include <optional>
 
+#include "forms/design.h"
 #include "forms/due_points.h"
 
 namespace forms {
 
 class Form;
 
-// Interval: set again for its interval, which on Windows each tick stretches to the clock's next
-// step. OnAverage: set for the time left to its next due point, so that ticks come every interval
-// on average (DuePoints).
-enum class Timing { Interval, OnAverage };
-
 class Timer {
 public:
-    Timer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTimer,
-          Timing timing = Timing::Interval);
+    Timer(Form& form, const TimerDesign& design, std::function<void()> onTimer);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 

@@ -4,8 +4,14 @@
 
 namespace designs::origine {
 
-inline const forms::FormDesign frmOrigine{
-    L"VistakOrigine", forms::Border::None, 7875, 6180, 2010, 1005, forms::StartPosition::Manual, "",
-    0x00000000, true, 0, 0};
+inline constexpr forms::FormDesign frmOrigine = forms::FormDesign()
+    .ClassName(L"VistakOrigine")
+    .BorderStyle(forms::Border::None)
+    .ClientWidth(7875)
+    .ClientHeight(6180)
+    .Left(2010)
+    .Top(1005)
+    .BackColour(0x00000000)
+    .RetainsImage();
 
 }  // namespace designs::origine

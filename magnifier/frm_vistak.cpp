@@ -19,13 +19,9 @@ FrmVistak& frmVistak() {
 
 FrmVistak::FrmVistak()
     : Form(designs::vistak::frmVistak),
-      txtGetKey(*this, designs::vistak::txtGetKey, designs::vistak::kLensFont,
-                [this](int KeyCode) { txtGetKey_KeyDown(KeyCode); }),
-      // Unlike a plain 50 ms timer, which Windows' 15.6 ms clock stretches to 62.5 ms, the lens keeps
-      // twenty updates a second.
-      ZoomTimer(*this, designs::vistak::kZoomTimerInterval, true, [this] { ZoomTimer_Timer(); },
-                forms::Timing::OnAverage),
-      TrayRetryTimer(*this, designs::vistak::kTrayRetryInterval, false, [this] { TrayRetryTimer_Timer(); }),
+      txtGetKey(*this, designs::vistak::txtGetKey, [this](int KeyCode) { txtGetKey_KeyDown(KeyCode); }),
+      ZoomTimer(*this, designs::vistak::ZoomTimer, [this] { ZoomTimer_Timer(); }),
+      TrayRetryTimer(*this, designs::vistak::TrayRetryTimer, [this] { TrayRetryTimer_Timer(); }),
       mPopupSys({designs::vistak::mSettings}) {}
 
 void FrmVistak::Form_Load() {

@@ -13,7 +13,6 @@ FrmSettings& frmSettings() {
     return form;
 }
 
-// Controls are declared in tab order: "CHIUDI" first, so it takes the focus.
 FrmSettings::FrmSettings()
     : Form(designs::settings::frmSettings),
       cmdExit(*this, designs::settings::cmdExit, [this](int Index) { cmdExit_Click(Index); }),

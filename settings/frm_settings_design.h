@@ -6,35 +6,50 @@
 
 namespace designs::settings {
 
-inline const forms::FormDesign frmSettings{
-    L"VistakSettings", forms::Border::FixedDialog, 9555, 2205, 240, 240, forms::StartPosition::Manual,
-    "Vistak by Pelmaro - Lurno", 0x00FF8080, false, 0, 0};
+inline constexpr forms::FormDesign frmSettings = forms::FormDesign()
+    .ClassName(L"VistakSettings")
+    .BorderStyle(forms::Border::FixedDialog)
+    .ClientWidth(9555)
+    .ClientHeight(2205)
+    .Left(240)
+    .Top(240)
+    .Caption("Vistak by Pelmaro - Lurno")
+    .BackColour(0x00FF8080);
 
-inline const forms::FontDesign kLabelFont{"Arial", 36};
-inline const forms::FontDesign kButtonFont{"Arial", 26.25};
+inline constexpr forms::FontDesign kLabelFont{"Arial", 36};
 
-inline const forms::LabelDesign Label1{
-    "ZOOM", {240, 0, 2595, 735}, kLabelFont, forms::kNoColour, forms::kNoColour};
-inline const forms::LabelDesign lblZoom{
-    "2.50", {180, 750, 2625, 825}, kLabelFont, 0x00FFFFFF, 0x00000000};
+inline constexpr forms::LabelDesign Label1 =
+    forms::LabelDesign().Caption("ZOOM").Left(240).Top(0).Width(2595).Height(735).Font(kLabelFont).TabIndex(2);
+inline constexpr forms::LabelDesign lblZoom = forms::LabelDesign()
+    .Caption("2.50")
+    .Left(180).Top(750).Width(2625).Height(825)
+    .Font(kLabelFont)
+    .ForeColour(0x00FFFFFF)
+    .BackColour(0x00000000)
+    .TabIndex(13);
 
-// In tab order: the exit buttons come first, so "CHIUDI" takes the focus.
-inline const std::array<forms::ButtonDesign, 2> cmdExit{{
-    {"CHIUDI", {4230, 1560, 2625, 615}, kButtonFont},
-    {"FINE", {6900, 1560, 2625, 615}, kButtonFont},
-}};
+inline constexpr forms::FontDesign kButtonFont{"Arial", 26.25};
 
-inline const std::array<forms::ButtonDesign, 10> optZoom{{
-    {"1.50", {2880, 90, 1305, 690}, kButtonFont},
-    {"2.00", {4230, 90, 1305, 690}, kButtonFont},
-    {"2.50", {5550, 90, 1305, 690}, kButtonFont},
-    {"3.00", {6900, 90, 1305, 690}, kButtonFont},
-    {"3.50", {8220, 90, 1305, 690}, kButtonFont},
-    {"4.00", {2880, 840, 1305, 690}, kButtonFont},
-    {"5.00", {4230, 840, 1305, 690}, kButtonFont},
-    {"6.00", {5550, 840, 1305, 690}, kButtonFont},
-    {"7.00", {6900, 840, 1305, 690}, kButtonFont},
-    {"8.00", {8220, 840, 1305, 690}, kButtonFont},
-}};
+// "CHIUDI" has the lowest tab index, so it takes the focus as the window opens.
+inline constexpr forms::ButtonDesign kExitButton =
+    forms::ButtonDesign().Top(1560).Width(2625).Height(615).Font(kButtonFont);
+inline constexpr std::array<forms::ButtonDesign, 2> cmdExit{
+    kExitButton.Caption("CHIUDI").Left(4230).TabIndex(0),
+    kExitButton.Caption("FINE").Left(6900).TabIndex(1),
+};
+
+inline constexpr forms::ButtonDesign kZoomButton = forms::ButtonDesign().Width(1305).Height(690).Font(kButtonFont);
+inline constexpr std::array<forms::ButtonDesign, 10> optZoom{
+    kZoomButton.Caption("1.50").Left(2880).Top(90).TabIndex(3),
+    kZoomButton.Caption("2.00").Left(4230).Top(90).TabIndex(4),
+    kZoomButton.Caption("2.50").Left(5550).Top(90).TabIndex(5),
+    kZoomButton.Caption("3.00").Left(6900).Top(90).TabIndex(6),
+    kZoomButton.Caption("3.50").Left(8220).Top(90).TabIndex(7),
+    kZoomButton.Caption("4.00").Left(2880).Top(840).TabIndex(8),
+    kZoomButton.Caption("5.00").Left(4230).Top(840).TabIndex(9),
+    kZoomButton.Caption("6.00").Left(5550).Top(840).TabIndex(10),
+    kZoomButton.Caption("7.00").Left(6900).Top(840).TabIndex(11),
+    kZoomButton.Caption("8.00").Left(8220).Top(840).TabIndex(12),
+};
 
 }  // namespace designs::settings

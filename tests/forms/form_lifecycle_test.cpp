@@ -43,25 +43,38 @@ TEST(FormLifecycle, ActivationFiresOnceUntilAnotherFormOfTheProgramWasActive) {
 
 namespace {
 
-// A text box keeps references to its placement and font.
-const forms::Placement kBoxPlace{0, 0, 300, 300};
-const forms::FontDesign kFont{"Arial", 8};
+// Controls keep their designs, so these live as long as the test.
+const forms::ButtonDesign kButton = forms::ButtonDesign().Width(600).Height(300).Font({"Arial", 8});
+const forms::ButtonDesign kFirst = kButton.Left(0).TabIndex(0), kSecond = kButton.Left(700).TabIndex(1),
+                          kThird = kButton.Left(1400).TabIndex(2);
+const forms::BoxDesign kBox = forms::BoxDesign().Top(400).Width(1500).Height(600).TabIndex(3);
+const forms::LabelDesign kBoxed = forms::LabelDesign().Caption("boxed").Width(900).Height(300).TabIndex(4);
 
-class FormWithTextBox : public forms::Form {
+// Declared out of tab order, and the label before the box that holds it.
+class FormInTabOrder : public TestForm {
 public:
-    FormWithTextBox() : Form(kTestDesign) {}
-    forms::TextBox box{*this, kBoxPlace, kFont, [](int) {}};
+    forms::Button third{*this, kThird, [] {}};
+    forms::Label label{*this, kBoxed, &box};
+    forms::Button first{*this, kFirst, [] {}};
+    forms::PictureBox box{*this, kBox};
+    forms::Button second{*this, kSecond, [] {}};
+
+private:
+    bool UsesDialogKeys() const override { return true; }
 };
 
 }  // namespace
 
-TEST(FormControls, FocusOnAHiddenFormIsAnError) {
-    FormWithTextBox form;
-    form.Load();
-    EXPECT_EQ(ErrorNumber([&] { form.box.SetFocus(); }), 5) << "focus on a hidden form must fail";
+// The controls come into being in the tab order of their designs, whatever order they are declared in:
+// the first takes the focus, Tab goes round in that order, and a container is made before what it holds.
+TEST(FormControls, TabOrderIsTheDesignsNotTheDeclarations) {
+    FormInTabOrder form;
     form.Show();
-    form.box.SetFocus();
-    EXPECT_EQ(GetFocus(), form.box.Handle());
-    form.Unload();
-    EXPECT_EQ(form.box.Handle(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == form.first.Handle(); }));
+    for (const forms::Button* next : {&form.second, &form.third, &form.first}) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        forms::YieldMessages();
+        EXPECT_EQ(GetFocus(), next->Handle());
+    }
+    EXPECT_EQ(GetParent(form.label.Handle()), form.box.Handle());
 }

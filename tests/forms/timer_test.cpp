@@ -9,7 +9,8 @@ namespace {
 
 class TimedForm : public TestForm {
 public:
-    explicit TimedForm(std::function<void()> onTick) : timer(*this, 10, true, std::move(onTick)) {}
+    explicit TimedForm(std::function<void()> onTick)
+        : timer(*this, forms::TimerDesign().Interval(10).Enabled(true), std::move(onTick)) {}
     forms::Timer timer;
 };
 
