@@ -31,6 +31,12 @@ MemorySurface::MemorySurface(int width, int height) : width_(width), height_(hei
 
 MemorySurface::~MemorySurface() { SelectObject(dc_.Get(), previous_); }
 
+std::shared_ptr<const void> MemorySurface::ShowingToken() const {
+    std::shared_ptr<const void> token = showing_.lock();
+    if (!token) showing_ = token = std::make_shared<char>();
+    return token;
+}
+
 namespace {
 
 void Copy(HDC target, HDC source, const RECT& area) {
@@ -43,6 +49,8 @@ bool Contains(const RECT& outer, const RECT& inner) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
 }
+
+RECT AllOf(const MemorySurface& surface) { return RECT{0, 0, surface.Width(), surface.Height()}; }
 
 }  // namespace
 
@@ -99,6 +107,7 @@ void RetainedImage::PaintOn(HDC dc, const RECT& area) {
         }
     }
     if (kept_.source) StretchOnto(dc);
+    CheckInvariants();
 }
 
 HDC RetainedImage::DrawingDc(const RECT& drawing) {
@@ -108,15 +117,16 @@ HDC RetainedImage::DrawingDc(const RECT& drawing) {
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
     cleared_ = false;
-    return Pixels().Dc();
+    HDC dc = Pixels().Dc();
+    CheckInvariants();
+    return dc;
 }
 
 // A stretch is kept when it covers its whole area: a source inside the picture, an area
 // inside the largest image.
 bool RetainedImage::Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const {
     const SIZE limit = Limit();
-    return Contains(RECT{0, 0, source.Width(), source.Height()}, sourceArea) &&
-           Contains(RECT{0, 0, limit.cx, limit.cy}, area);
+    return Contains(AllOf(source), sourceArea) && Contains(RECT{0, 0, limit.cx, limit.cy}, area);
 }
 
 void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const RECT& sourceArea) {
@@ -135,7 +145,8 @@ void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const
     Reserve(area.right, area.bottom);
     UnionRect(&drawn_, &drawn_, &area);
     cleared_ = false;
-    kept_ = {source.picture_, area, sourceArea};
+    kept_ = {source.picture_, source.picture_->ShowingToken(), area, sourceArea};
+    CheckInvariants();
 }
 
 void RetainedImage::StretchOnto(HDC dc) const {
@@ -153,26 +164,39 @@ void RetainedImage::Clear() {
     if (picture_) Copy(Pixels().Dc(), picture_->Dc(), pictureDrawn_);
     drawn_ = pictureDrawn_;
     cleared_ = true;
+    CheckInvariants();
 }
 
 void RetainedImage::CopyToPicture() {
     const bool fits = picture_ && picture_->Width() == Width() && picture_->Height() == Height();
     // Cleared since the last copy, the image holds just the picture.
     if (cleared_ && fits) return;
-    if (picture_.use_count() > 1) {
+    if (picture_ && picture_->Shown()) {
         std::swap(picture_, spare_);
         std::swap(pictureDrawn_, spareDrawn_);
     }
-    if (!picture_ || picture_.use_count() > 1 || picture_->Width() != Width() || picture_->Height() != Height()) {
+    if (!picture_ || picture_->Shown() || picture_->Width() != Width() || picture_->Height() != Height()) {
         picture_ = NewSurface(Width(), Height());
         pictureDrawn_ = {};
     }
+    if (picture_->Shown()) throw InternalError();
     // The image holds everything the picture holds (clearing gives it the picture), so
     // copying its drawn area replaces the whole picture; a former picture may hold more.
     if (!Contains(drawn_, pictureDrawn_)) FillRect(picture_->Dc(), &pictureDrawn_, background_.Get());
     Copy(picture_->Dc(), Pixels().Dc(), drawn_);
     pictureDrawn_ = drawn_;
     cleared_ = true;
+    CheckInvariants();
+}
+
+void RetainedImage::CheckInvariants() const {
+    const RECT all{0, 0, Width(), Height()};
+    const bool drawnInside = Contains(all, drawn_) && (!picture_ || Contains(AllOf(*picture_), pictureDrawn_)) &&
+                             (!spare_ || Contains(AllOf(*spare_), spareDrawn_));
+    const bool clearedHoldsPicture = !cleared_ || (!kept_.source && EqualRect(&drawn_, &pictureDrawn_));
+    const bool keptInside = !kept_.source || (kept_.source->Shown() && Contains(all, kept_.area) &&
+                                              Contains(AllOf(*kept_.source), kept_.sourceArea));
+    if (!drawnInside || !clearedHoldsPicture || !keptInside) throw InternalError();
 }
 
 void StretchDraw(RetainedImage& target, double left, double top, double width, double height,

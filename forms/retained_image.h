@@ -13,6 +13,16 @@
 // straight onto the window: the enlarged pixels are made once per paint, not
 // once into the image and again onto the window. A picture that a kept
 // stretch shows is never drawn over: the next copy goes into another one.
+//
+// What every method leaves true (checked as each change ends; a broken rule is
+// the run-time error "Internal error", not a wrong lens):
+// - what has been drawn lies inside the image, and what a picture holds inside
+//   that picture;
+// - a cleared image holds just its picture: no kept stretch, and the same
+//   drawn area as the picture;
+// - a kept stretch lies inside the image and takes its source from inside the
+//   picture it shows;
+// - a picture that a kept stretch shows is not drawn into.
 #include <windows.h>
 
 #include <memory>
@@ -34,8 +44,13 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
+    // While the token lives, a kept stretch shows this surface. Any number may be taken at once.
+    std::shared_ptr<const void> ShowingToken() const;
+    bool Shown() const { return !showing_.expired(); }
+
 private:
     int width_, height_;
+    mutable std::weak_ptr<const void> showing_;
     OwnedKernelHandle section_;
     OwnedDc dc_;
     OwnedBitmap bitmap_;
@@ -70,7 +85,8 @@ public:
 private:
     // A stretch kept as the picture it shows: it lies over everything else drawn.
     struct KeptStretch {
-        std::shared_ptr<const MemorySurface> source;
+        std::shared_ptr<const MemorySurface> source;  // kept alive, should its image go first
+        std::shared_ptr<const void> showing;          // source's ShowingToken
         RECT area{};
         RECT sourceArea{};
     };
@@ -84,6 +100,7 @@ private:
     MemorySurface& Pixels();
     bool Keeps(const RECT& area, const MemorySurface& source, const RECT& sourceArea) const;
     void StretchOnto(HDC dc) const;
+    void CheckInvariants() const;
 
     const COLORREF backgroundColour_;
     OwnedBrush background_;

@@ -23,6 +23,8 @@ inline RunTimeError InvalidProcedureCall(const std::string& text = "Invalid proc
 inline RunTimeError Overflow() { return RunTimeError(6, "Overflow"); }
 // Error 7: a window, a control or an image that cannot be made.
 inline RunTimeError OutOfMemory() { return RunTimeError(7, "Out of memory"); }
+// Error 51: a fault of the program itself, caught by one of its own checks.
+inline RunTimeError InternalError() { return RunTimeError(51, "Internal error"); }
 // Error 481: a picture asked of a form that has none.
 inline RunTimeError InvalidPicture() { return RunTimeError(481, "Invalid picture"); }
 
