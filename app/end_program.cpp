@@ -10,6 +10,8 @@
 void EndProgram() {
     Exiting = true;
     forms::YieldMessages();
+    // Touching the timer loads the lens, as any first reference to a form does: a lens closed with
+    // Alt+F4 while the settings window was open comes back here, icon and all, until the unload below.
     frmVistak().ZoomTimer.SetEnabled(false);
     frmSettings().Unload();
     forms::YieldMessages();

@@ -53,8 +53,8 @@ void Main() {
     // Unlike the design, which stores a failed CreateDCA's 0 untested: without a display there is no
     // lens, and the user is told so.
     if (!MeasureScreen()) throw forms::InvalidProcedureCall("Cannot open the display");
-    // The design reads the size once, and a lens then keeps it after a change of resolution, hanging off
-    // a smaller screen. A display that cannot be opened just after a change keeps the last one.
+    // Unlike the design, which reads the size once: after a change of resolution the lens kept it and
+    // hung off a smaller screen. A display that cannot be opened just after a change keeps the last one.
     forms::OnDisplayChange([] { MeasureScreen(); });
     Exiting = false;
     frmSDA().Show();

@@ -21,6 +21,7 @@ void SkipOnError(Statement&& statement) {
 }  // namespace
 
 void CaptureScreen(double width, double height, double left, double top) {
+    // The first reference to the capture surface's image loads the surface, hidden.
     SkipOnError([] { frmOrigine().Image().Clear(); });
     SkipOnError([&] {
         const int w = forms::ToInt32(width), h = forms::ToInt32(height);
@@ -29,7 +30,7 @@ void CaptureScreen(double width, double height, double left, double top) {
     });
     SkipOnError([] { frmOrigine().Image().CopyToPicture(); });
     forms::YieldMessages();
-    // The lens takes the keyboard only while it runs: a settings window opened
-    // during this tick (which stopped the timer) keeps it.
+    // Unlike the design, which focuses at every capture: the lens takes the keyboard only while it runs,
+    // so a settings window opened during this tick (which stopped the timer) keeps it.
     if (frmVistak().ZoomTimer.Enabled()) SkipOnError([] { frmVistak().txtGetKey.SetFocus(); });
 }

@@ -34,11 +34,12 @@ void FrmVistak::ZoomTimer_Timer() {
     // need not leave the point alone: the lens then stays where the last tick put it.
     POINT pointer;
     if (GetCursorPos(&pointer)) CursorPoint = pointer;
-    // Taken whole before the first yield, where the design places the flip above the pointer after it:
-    // a factor chosen inside that yield waits for the next tick rather than mix into this one.
+    // Unlike the design, which flips the lens above the pointer after the first yield: the geometry is
+    // taken whole before it, so a factor chosen inside that yield waits for the next tick.
     const TickGeometry tick = ComputeTickGeometry(ScreenWidth, ScreenHeight, ZoomFactor, CursorPoint.x, CursorPoint.y);
     if (!YieldAndStillLoaded(*this)) return;
 
+    // Handle() and Image() would load the lens anew if it were closed: YieldAndStillLoaded stops the tick first.
     const PixelRect lens = LensWindowRect(tick);
     const std::optional<PixelRect> shown = ShownLens(Handle());
     SetWindowPos(Handle(), HWND_TOPMOST, lens.x, lens.y, lens.width, lens.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);

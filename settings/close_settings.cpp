@@ -30,6 +30,7 @@ void SaveSettings() {
 }
 
 void ResumeZoom() {
+    // Both load the lens first if it was closed meanwhile, with its icon: the magnifier comes back.
     frmVistak().ZoomTimer.SetEnabled(true);
     frmVistak().MakeVisible();
 }

@@ -21,6 +21,7 @@ FrmSettings::FrmSettings()
       lblZoom(*this, designs::settings::lblZoom) {}
 
 void FrmSettings::Form_Activate() {
+    // Touching the timer loads the lens, with its icon and its timer, if it was closed meanwhile.
     frmVistak().ZoomTimer.SetEnabled(false);
     forms::YieldMessages();
     SetLeft(0);
