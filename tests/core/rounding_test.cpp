@@ -1,13 +1,11 @@
-// Whole numbers for the platform calls: the rounding that every call goes through, start-up's checked
-// sums, and the splash's pointer target, whose halves are rounded from single precision.
+// Whole numbers for the platform calls: the rounding that every call goes through, and start-up's
+// checked sums.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <utility>
 
-#include "app/splash_target.h"
 #include "forms/int32_conversion.h"
 #include "forms/run_time_error.h"
 
@@ -44,20 +42,6 @@ TEST(AddInt32, SumsOrOverflowsOutsideTheRange) {
         const char* expected;
     } cases[] = {{-20, 5, "-15"}, {INT32_MAX, 0, "2147483647"}, {INT32_MAX, 1, "error 6"}, {INT32_MIN, -1, "error 6"}};
     for (const auto& c : cases) EXPECT_EQ(Converted([&] { return forms::AddInt32(c.a, c.b); }), c.expected) << c.a;
-}
-
-TEST(SplashPointerTarget, HalvesTheScreenAtFifteenTwipsPerPixel) {
-    const struct {
-        std::int32_t width, height, dpi, x, y;
-        const char* why;
-    } cases[] = {
-        {1365, 767, 96, 682, 384, "682.5 and 383.5 round to even"},
-        {1366, 768, 120, 546, 307, "12 twips per pixel: 546.4 and 307.2, not the centre"},
-    };
-    for (const auto& c : cases) {
-        const PointerTarget t = SplashPointerTarget(c.width, c.height, c.dpi);
-        EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(c.x, c.y)) << c.why;
-    }
 }
 
 }  // namespace

@@ -53,17 +53,6 @@ TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     EXPECT_TRUE(PumpUntil([&] { return shows(kGrey); })) << "the smaller stretch lost the rest of the larger one";
 }
 
-// Stretching replicates whole pixels, with no blending.
-TEST(RetainedImage, StretchDrawReplicatesPixels) {
-    forms::RetainedImage source(8, 8, kBlack), target(40, 40, kGrey);
-    Fill(source, 0, 0, 2, 2, kWhite);
-    source.CopyToPicture();
-    forms::StretchDraw(target, 0, 0, 16, 16, source, 0, 0, 4, 4);
-    // The source's 2 x 2 white corner becomes 8 x 8; past the 16 x 16 drawn, the background.
-    for (const auto& [at, colour] : {std::pair{7, kWhite}, {8, kBlack}, {15, kBlack}, {16, kGrey}})
-        EXPECT_EQ(GetPixel(target.Dc(), at, at), colour) << at;
-}
-
 // An image that cannot be made, or a stretch from a form that has no picture, is reported
 // as a run-time error instead of leaving the window blank.
 TEST(RetainedImage, FailuresAreRunTimeErrors) {
