@@ -5,7 +5,9 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
-          x11-utils imagemagick python3 locales procps clang strip-nondeterminism)
+          x11-utils imagemagick python3 locales procps clang strip-nondeterminism chromium)
+# The guides' browser test runs on Node.js; a newer one already here (node 20 on CI) is kept.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 if [ "$(id -u)" = 0 ] && ! dpkg --print-foreign-architectures | grep -q i386; then
   dpkg --add-architecture i386
 fi
@@ -19,3 +21,8 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 # The settings tests also run in a locale whose decimal separator is the comma.
 locale -a | grep -qix 'it_IT.utf-\?8' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
+# The browser test's npm packages, at the versions its lock file pins (again when the lock file changes).
+guides=$(cd "$(dirname "$0")/../tests/guides" && pwd)
+if [ ! "$guides/node_modules/.package-lock.json" -nt "$guides/package-lock.json" ]; then
+  (cd "$guides" && npm ci --no-audit --no-fund --loglevel=error)
+fi

@@ -1,5 +1,7 @@
 """Runs Vistak on the current (virtual) display as a user would and saves
-screenshots of the lens at work and of the settings window.
+screenshots of the lens at work and of the settings window, then, with the Wine
+prefix's system colours set to a dark high-contrast scheme for one more run,
+the settings window as such a theme draws it (and the contrast of its title).
 
 usage: screenshot.py VISTAK_EXE OUTDIR
 """
@@ -14,6 +16,22 @@ from vistak_e2e import poll  # noqa: E402
 exe, outdir = sys.argv[1], sys.argv[2]
 env = dict(os.environ)
 wine = env.get("WINE", "wine")
+# Windows' "High Contrast Black": white text on black, yellow links, green disabled text, cyan selection.
+HIGH_CONTRAST_BLACK = {
+    "Window": "0 0 0", "WindowText": "255 255 255", "WindowFrame": "255 255 255", "Background": "0 0 0",
+    "ButtonFace": "0 0 0", "ButtonText": "255 255 255", "ButtonShadow": "128 128 128",
+    "ButtonHilight": "255 255 255", "ButtonLight": "255 255 255", "ButtonDkShadow": "255 255 255",
+    "Hilight": "26 235 255", "HilightText": "0 0 0", "GrayText": "63 242 63", "HotTrackingColor": "255 255 0",
+    "ActiveTitle": "0 0 0", "GradientActiveTitle": "0 0 0", "TitleText": "255 255 255",
+    "InactiveTitle": "0 0 0", "GradientInactiveTitle": "0 0 0", "InactiveTitleText": "63 242 63",
+    "ActiveBorder": "255 255 255", "InactiveBorder": "0 0 0", "Menu": "0 0 0", "MenuText": "255 255 255",
+    "InfoWindow": "0 0 0", "InfoText": "255 255 255", "AppWorkspace": "0 0 0", "Scrollbar": "0 0 0",
+}
+COLOURS_KEY = r"HKEY_CURRENT_USER\Control Panel\Colors"
+# The settings window's inside at the screen's top-left corner (without a window manager Wine draws no frame),
+# and its "ZOOM" label in it: left, top, width, height.
+SETTINGS_CLIENT = (3, 22, 637, 147)
+ZOOM_TITLE = (16, 0, 173, 49)
 
 
 def xdotool(*args):
@@ -29,6 +47,50 @@ def shot(name):
 def viewable(size):
     tree = subprocess.run(["xwininfo", "-root", "-tree"], env=env, capture_output=True, text=True).stdout
     return any(f" {size}+" in line for line in tree.splitlines())
+
+
+def regedit(*args):
+    subprocess.run([wine, "regedit", *args], env=env, check=True)
+
+
+def past_splash_to_settings():
+    """From the start: the splash, a click on its picture, the lens, then the settings window from the tray."""
+    poll(lambda: viewable("308x383"), timeout=60, what="the splash")
+    time.sleep(1)
+    yield "splash"
+    xdotool("mousemove", 512, 300, "click", 1)
+    poll(lambda: viewable("512x96") and not viewable("308x383"), timeout=30, what="the lens without the splash")
+    xdotool("mousemove", 200, 110)
+    time.sleep(1)
+    yield "lens"
+    # A right-button press on the tray icon, held a moment as a hand does.
+    xdotool("mousemove", 13, 32, "sleep", 0.3, "mousedown", 3, "sleep", 0.2, "mouseup", 3)
+    poll(lambda: viewable("637x147"), timeout=30, what="the settings window")
+    time.sleep(1)
+    xdotool("key", "Escape")
+    time.sleep(0.5)
+    yield "settings"
+
+
+def contrast(a, b):
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in colour]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    high, low = sorted((luminance(a), luminance(b)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
+def title_contrast(path):
+    """The "ZOOM" title's ink against its background: the commonest colour is the background, the ink the
+    colour farthest from it."""
+    x, y, width, height = ZOOM_TITLE
+    text = subprocess.run(["convert", path, "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8", "txt:-"],
+                          capture_output=True, text=True, check=True).stdout
+    pixels = [tuple(int(v) for v in line.split("(")[1].split(")")[0].split(",")[:3])
+              for line in text.splitlines()[1:]]
+    background = max(set(pixels), key=pixels.count)
+    ink = max(set(pixels), key=lambda p: sum(abs(a - b) for a, b in zip(p, background)))
+    return background, ink, contrast(background, ink)
 
 
 # Something to magnify, drawn without fonts: lines ever closer together, a
@@ -47,23 +109,37 @@ subprocess.run(["convert", "-size", "1024x768", "gradient:#2060c0-#f0f0ff", "-st
                 "-stroke", "none", "-fill", "#c02020", "-draw", "rectangle 40,300 300,360",
                 "-fill", "#20a040", "-draw", "rectangle 320,300 580,360", card], check=True)
 viewer = subprocess.Popen(["display", "-geometry", "+0+0", "-backdrop", card], env=env)
-program = subprocess.Popen([wine, exe], env=env)
+saved_colours = os.path.join(outdir, "colours-before.reg")
+program = None
 try:
-    poll(lambda: viewable("308x383"), timeout=60, what="the splash")
-    time.sleep(1)
-    shot("vistak-splash.png")
+    program = subprocess.Popen([wine, exe], env=env)
+    for name in past_splash_to_settings():
+        shot(f"vistak-{name}.png")
+    # "FINE" ends it; a click on the picture that shows at the end closes that sooner.
+    xdotool("mousemove", 550, 146, "click", 1)
+    poll(lambda: viewable("308x383"), timeout=30, what="the closing splash")
     xdotool("mousemove", 512, 300, "click", 1)
-    poll(lambda: viewable("512x96") and not viewable("308x383"), timeout=30, what="the lens without the splash")
-    xdotool("mousemove", 200, 110)
-    time.sleep(1)
-    shot("vistak-lens.png")
-    # A right-button press on the tray icon, held a moment as a hand does.
-    xdotool("mousemove", 13, 32, "sleep", 0.3, "mousedown", 3, "sleep", 0.2, "mouseup", 3)
-    poll(lambda: viewable("637x147"), timeout=30, what="the settings window")
-    time.sleep(1)
-    xdotool("key", "Escape")
-    time.sleep(0.5)
-    shot("vistak-settings.png")
+    program.wait(timeout=30)
+
+    regedit("/E", saved_colours, COLOURS_KEY)
+    high_contrast = os.path.join(outdir, "colours-high-contrast.reg")
+    with open(high_contrast, "w", encoding="utf-8") as scheme:
+        scheme.write("REGEDIT4\n\n[" + COLOURS_KEY + "]\n")
+        scheme.writelines(f'"{name}"="{value}"\n' for name, value in HIGH_CONTRAST_BLACK.items())
+    regedit(high_contrast)
+    program = subprocess.Popen([wine, exe], env=env)
+    for _ in past_splash_to_settings():
+        pass
+    whole = os.path.join(outdir, "screen-high-contrast.png")
+    shot(os.path.basename(whole))
+    picture = os.path.join(outdir, "vistak-settings-contrast.png")
+    x, y, width, height = SETTINGS_CLIENT
+    subprocess.run(["convert", whole, "-crop", f"{width}x{height}+{x}+{y}", "+repage", picture], check=True)
+    background, ink, ratio = title_contrast(picture)
+    print(f"saved {picture}: the title's ink {ink} on {background}, contrast {ratio:.2f}:1")
 finally:
-    program.kill()
+    if program:
+        program.kill()
     viewer.kill()
+    if os.path.exists(saved_colours):
+        regedit(saved_colours)

@@ -24,6 +24,7 @@ WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi
                 "ole32.dll", "comctl32.dll", "version.dll", "ntdll.dll"}
 IMAGE_FILE_RELOCS_STRIPPED, DYNAMIC_BASE, NX_COMPAT = 0x0001, 0x0040, 0x0100
 GUI_SUBSYSTEM, RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 2, 3, 14, 16, 24
+GUIDES = ("Vistak-guida.html", "Vistak-guide.html")
 # Absolute paths of a Linux build machine (the toolchain's own sources are named relative to its build).
 MACHINE_PATH = re.compile(rb"/(?:usr|home|tmp|build|work|root|opt|srv|mnt|var)/")
 
@@ -113,6 +114,13 @@ def packaged_exe(path=ZIP):
         return release.read("Vistak.exe")
 
 
+def release_files():
+    """What the zip must hold: the exe, the guides and every picture the guides show."""
+    pictures = {src for guide in GUIDES
+                for src in re.findall(r'<img\b[^>]*\bsrc="([^"]+)"', (SOURCE / "docs" / guide).read_text("utf-8"))}
+    return sorted({"Vistak.exe", *GUIDES, *pictures})
+
+
 def machine_paths(data):
     """The build machine's paths that occur in data, as text or UTF-16."""
     needles = {str(folder) for folder in (SOURCE, BUILD, pathlib.Path.home()) if str(folder) not in ("", ".", "/")}
@@ -157,7 +165,8 @@ class ReleaseChecks(unittest.TestCase):
             ("no symbols", (exe.symbol_table, exe.symbols, exe.directories[6][1],
                             [name for name, *_ in exe.sections if name.startswith((".debug", "/"))]), (0, 0, 0, [])),
             ("no path of the build machine", machine_paths(data), []),
-            ("a user guide beside the exe", "Vistak-guide.html" in zipfile.ZipFile(ZIP).namelist(), True),
+            ("the exe, the Italian and English guides and their pictures, nothing else",
+             sorted(zipfile.ZipFile(ZIP).namelist()), release_files()),
         ]
         for what, actual, expected in checks:
             with self.subTest(what):
