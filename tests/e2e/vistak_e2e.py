@@ -16,6 +16,7 @@ import design
 WINE = os.environ.get("WINE", "wine")
 PREFIX = os.environ.get("E2E_WINEPREFIX", os.path.join(tempfile.gettempdir(), "vistak-e2e-prefix"))
 OPEN_DISPLAYS = []  # what a timed-out wait describes
+DESKTOP_WINDOW = "vistak - Wine desktop"  # the X window of a session's virtual desktop
 
 
 def poll(condition, timeout=10.0, interval=0.05, what="condition", expect=None):
@@ -159,6 +160,7 @@ class Session(unittest.TestCase):
     private display, past its splash, with its lens found; with START False, the display only."""
     START = True
     SCREEN = design.SCREEN
+    DESKTOP = None  # (width, height) of a Wine virtual desktop to run in, whose windows X does not see
     DPI = 96
     ENV = None
     FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
@@ -173,12 +175,22 @@ class Session(unittest.TestCase):
             self.settings_path.write_bytes(self.FILE_BEFORE_START)
         self.display = Display(*self.SCREEN, self.DPI).__enter__()
         self.addCleanup(self.display.__exit__)
+        if self.DESKTOP:  # made by a process of its own, which holds its output as long as the desktop lives
+            self.display.start([WINE, "explorer", "/desktop=vistak,{}x{}".format(*self.DESKTOP)])
+            poll(lambda: self.display.windows(name=DESKTOP_WINDOW), timeout=60, what="the virtual desktop")
         if self.START:
             self.start_past_splash()
             self.move_and_wait_lens(design.CENTRE, design.LENS_AT_CENTRE)
 
+    def wine(self, exe, *args):
+        """The command that runs a Windows program, in the virtual desktop if there is one (whose explorer takes
+        the program's Windows path)."""
+        if not self.DESKTOP:
+            return [WINE, exe, *args]
+        return [WINE, "explorer", "/desktop=vistak", "Z:" + exe.replace("/", "\\"), *args]
+
     def start(self, exe=None):
-        self.vistak = self.display.start([WINE, exe or self.exe], env=self.ENV)
+        self.vistak = self.display.start(self.wine(exe or self.exe), env=self.ENV)
 
     def splash(self, timeout=40, size=design.SPLASH_SIZE):
         return poll(lambda: [w for w in self.program_windows() if w[3:5] == size], timeout=timeout,

@@ -5,10 +5,16 @@
      window of Vistak's process, as at logoff or shutdown;
    close: WM_CLOSE to every top-level window of Vistak's process, as taskkill
      without /F does; the hidden owner of the others first, which would take them
-     along if it went as a plain window goes.
+     along if it went as a plain window goes;
+   resize W H: the primary display to W x H pixels, as a docking station or a
+     user changing the resolution does;
+   window CLASS: prints where the shown top-level window of that class lies
+     (left top width height): in a Wine virtual desktop no window is one of X's.
    Exit status 0 when it found what it acts on and every window let the session end. */
 #include <windows.h>
 #include <shellapi.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 static HWND windows[64];
@@ -45,8 +51,27 @@ static int RestartShell(void) {
     return 0;
 }
 
+static int Resize(const char* width, const char* height) {
+    DEVMODEA mode = {0};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    mode.dmPelsWidth = (DWORD)atoi(width);
+    mode.dmPelsHeight = (DWORD)atoi(height);
+    return ChangeDisplaySettingsExA(NULL, &mode, NULL, 0, NULL) == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
+static int PrintWindowRect(const char* className) {
+    HWND window = FindWindowA(className, NULL);
+    RECT rect;
+    if (!window || !IsWindowVisible(window) || !GetWindowRect(window, &rect)) return 1;
+    printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc == 2 && strcmp(argv[1], "shell-restart") == 0) return RestartShell();
+    if (argc == 4 && strcmp(argv[1], "resize") == 0) return Resize(argv[2], argv[3]);
+    if (argc == 3 && strcmp(argv[1], "window") == 0) return PrintWindowRect(argv[2]);
     /* Every form is owned by one hidden window, which lives as long as any form does. */
     HWND form = FindWindowA("VistakLens", NULL);
     HWND application = form ? GetWindow(form, GW_OWNER) : NULL;
