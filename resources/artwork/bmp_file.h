@@ -10,6 +10,6 @@
 namespace artwork {
 
 // `pixels` holds indices into `palette` (at most 256 entries).
-Bytes bmp8_file(const Canvas& pixels, const std::vector<Rgb>& palette);
+Bytes Bmp8File(const Canvas& pixels, const std::vector<Rgb>& palette);
 
 }  // namespace artwork

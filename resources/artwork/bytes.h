@@ -8,18 +8,18 @@ namespace artwork {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline void put_u8(Bytes& out, unsigned value) {
+inline void PutU8(Bytes& out, unsigned value) {
     out.push_back(static_cast<std::uint8_t>(value));
 }
 
-inline void put_u16(Bytes& out, unsigned value) {
-    put_u8(out, value & 0xFF);
-    put_u8(out, (value >> 8) & 0xFF);
+inline void PutU16(Bytes& out, unsigned value) {
+    PutU8(out, value & 0xFF);
+    PutU8(out, (value >> 8) & 0xFF);
 }
 
-inline void put_u32(Bytes& out, std::uint32_t value) {
-    put_u16(out, value & 0xFFFF);
-    put_u16(out, value >> 16);
+inline void PutU32(Bytes& out, std::uint32_t value) {
+    PutU16(out, value & 0xFFFF);
+    PutU16(out, value >> 16);
 }
 
 }  // namespace artwork

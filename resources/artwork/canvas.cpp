@@ -9,11 +9,11 @@ namespace artwork {
 Canvas::Canvas(int width, int height, int fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
 
-bool Canvas::contains(int x, int y) const {
+bool Canvas::Contains(int x, int y) const {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
 }
 
-void Canvas::fill_polygon(const Polygon& polygon, int colour) {
+void Canvas::FillPolygon(const Polygon& polygon, int colour) {
     const std::size_t n = polygon.size();
     if (n < 3) return;
     std::vector<double> crossings;
@@ -33,7 +33,7 @@ void Canvas::fill_polygon(const Polygon& polygon, int colour) {
             // Pixel x is inside when its centre x + 0.5 lies in [left, right).
             const int first = std::max(0, static_cast<int>(std::ceil(crossings[i] - 0.5)));
             const int last = std::min(width_, static_cast<int>(std::ceil(crossings[i + 1] - 0.5)));
-            for (int x = first; x < last; ++x) set(x, y, colour);
+            for (int x = first; x < last; ++x) Set(x, y, colour);
         }
     }
 }

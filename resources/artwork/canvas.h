@@ -19,18 +19,18 @@ public:
 
     Canvas(int width, int height, int fill = kTransparent);
 
-    int width() const { return width_; }
-    int height() const { return height_; }
-    int at(int x, int y) const { return pixels_[index(x, y)]; }
-    void set(int x, int y, int colour) { pixels_[index(x, y)] = colour; }
-    bool contains(int x, int y) const;
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int At(int x, int y) const { return pixels_[Index(x, y)]; }
+    void Set(int x, int y, int colour) { pixels_[Index(x, y)] = colour; }
+    bool Contains(int x, int y) const;
 
     // Paints every pixel whose centre lies inside the polygon (even-odd rule),
     // so shapes that share an edge never overlap or leave a gap.
-    void fill_polygon(const Polygon& polygon, int colour);
+    void FillPolygon(const Polygon& polygon, int colour);
 
 private:
-    int index(int x, int y) const { return y * width_ + x; }
+    int Index(int x, int y) const { return y * width_ + x; }
 
     int width_;
     int height_;

@@ -15,16 +15,16 @@ constexpr int kGlyphRows = 7;
 constexpr int kGlyphAdvance = kGlyphColumns + 1;
 
 // Width in pixels of `text` set with cells of `cell` pixels.
-double text_width(const std::string& text, double cell);
+double TextWidth(const std::string& text, double cell);
 
 // Sets `text` on a straight line centred on cx, its top edge at `top`.
-void draw_text(Canvas& canvas, const std::string& text, double cx, double top,
-               double cell, int colour);
+void DrawText(Canvas& canvas, const std::string& text, double cx, double top,
+              double cell, int colour);
 
 // Sets `text` along an arc bowing upwards: the letters' baselines lie on the
 // circle about (cx, cy) with `radius`, each letter upright to the circle and
 // the line centred on the top of the circle.
-void draw_text_on_arc(Canvas& canvas, const std::string& text, double cx, double cy,
-                      double radius, double cell, int colour);
+void DrawTextOnArc(Canvas& canvas, const std::string& text, double cx, double cy,
+                   double radius, double cell, int colour);
 
 }  // namespace artwork

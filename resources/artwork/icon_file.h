@@ -11,9 +11,9 @@ namespace artwork {
 constexpr int kIconSize = 32;
 
 // `pixels` holds palette indices 0..15, or Canvas::kTransparent.
-Bytes icon_image(const Canvas& pixels, const Palette16& palette);
+Bytes IconImage(const Canvas& pixels, const Palette16& palette);
 
 // Icon file with the single image; its data starts at byte 22.
-Bytes icon_file(const Bytes& image);
+Bytes IconFile(const Bytes& image);
 
 }  // namespace artwork

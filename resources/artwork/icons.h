@@ -9,12 +9,12 @@ namespace artwork {
 // Opaque pixels of the program icon's drawing.
 constexpr int kIconOpaquePixels = 418;
 
-Canvas program_icon_pixels();
-Palette16 program_icon_palette();
+Canvas ProgramIconPixels();
+Palette16 ProgramIconPalette();
 
 // The same figure with its tips trimmed. Its grey face keeps index 8, which
 // the splash icon's palette (the two greys swapped) shows as light grey.
-Canvas splash_icon_pixels();
-Palette16 splash_icon_palette();
+Canvas SplashIconPixels();
+Palette16 SplashIconPalette();
 
 }  // namespace artwork

@@ -12,7 +12,7 @@
 
 namespace {
 
-void save(const std::string& path, const artwork::Bytes& bytes) {
+void Save(const std::string& path, const artwork::Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
@@ -28,12 +28,12 @@ int main(int argc, char** argv) {
     try {
         using namespace artwork;
         const std::string dir = std::string(argv[1]) + "/";
-        const Bytes program = icon_image(program_icon_pixels(), program_icon_palette());
-        save(dir + "vistak.ico", icon_file(program));
+        const Bytes program = IconImage(ProgramIconPixels(), ProgramIconPalette());
+        Save(dir + "vistak.ico", IconFile(program));
         // The bare image, for the icon resource that the icon group points to.
-        save(dir + "vistak_icon.bin", program);
-        save(dir + "sda.ico", icon_file(icon_image(splash_icon_pixels(), splash_icon_palette())));
-        save(dir + "splash.bmp", bmp8_file(splash_pixels(), splash_palette()));
+        Save(dir + "vistak_icon.bin", program);
+        Save(dir + "sda.ico", IconFile(IconImage(SplashIconPixels(), SplashIconPalette())));
+        Save(dir + "splash.bmp", Bmp8File(SplashPixels(), SplashPalette()));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vistak_artwork: %s\n", e.what());
         return 1;

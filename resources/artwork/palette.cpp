@@ -4,15 +4,15 @@
 
 namespace artwork {
 
-Palette16 standard_palette() {
+Palette16 StandardPalette() {
     return {{{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
              {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
              {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
              {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}}};
 }
 
-std::vector<Rgb> splash_palette() {
-    const Palette16 standard = standard_palette();
+std::vector<Rgb> SplashPalette() {
+    const Palette16 standard = StandardPalette();
     std::vector<Rgb> palette(standard.begin(), standard.end());
     for (int r = 0; r < 6; ++r) {
         for (int g = 0; g < 6; ++g) {
@@ -30,17 +30,17 @@ std::vector<Rgb> splash_palette() {
     return palette;
 }
 
-int nearest_colour(const std::vector<Rgb>& palette, Rgb colour) {
+int NearestColour(const std::vector<Rgb>& palette, Rgb colour) {
     int best = 0;
-    long best_distance = -1;
+    long bestDistance = -1;
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const long dr = long(palette[i].r) - colour.r;
         const long dg = long(palette[i].g) - colour.g;
         const long db = long(palette[i].b) - colour.b;
         const long distance = dr * dr + dg * dg + db * db;
-        if (best_distance < 0 || distance < best_distance) {
+        if (bestDistance < 0 || distance < bestDistance) {
             best = static_cast<int>(i);
-            best_distance = distance;
+            bestDistance = distance;
         }
     }
     return best;

@@ -35,14 +35,14 @@ enum StandardColour : int {
 
 using Palette16 = std::array<Rgb, 16>;
 
-Palette16 standard_palette();
+Palette16 StandardPalette();
 
 // The standard colours, a 6 x 6 x 6 colour cube and a grey ramp: 256 entries,
 // enough to smooth the edges of the splash drawing.
-std::vector<Rgb> splash_palette();
+std::vector<Rgb> SplashPalette();
 
 // Index of the entry closest to `colour`; the lowest index wins a tie, so an
 // exact standard colour always maps to its standard index.
-int nearest_colour(const std::vector<Rgb>& palette, Rgb colour);
+int NearestColour(const std::vector<Rgb>& palette, Rgb colour);
 
 }  // namespace artwork

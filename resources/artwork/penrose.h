@@ -18,7 +18,7 @@ struct Face {
 
 // Faces in painting order (later ones cover earlier ones), scaled so the
 // figure's bounding box is `width` wide and centred on (cx, cy).
-std::vector<Face> penrose_faces(double cx, double cy, double width);
+std::vector<Face> PenroseFaces(double cx, double cy, double width);
 
 struct FaceColours {
     int top;
@@ -26,6 +26,6 @@ struct FaceColours {
     int right;
 };
 
-void draw_penrose(Canvas& canvas, const std::vector<Face>& faces, FaceColours colours);
+void DrawPenrose(Canvas& canvas, const std::vector<Face>& faces, FaceColours colours);
 
 }  // namespace artwork

@@ -16,7 +16,7 @@ constexpr int kSplashFirstRow = 14;
 constexpr int kSplashLastRow = 328;
 constexpr int kSplashVisibleWidth = 308;
 
-// Indices into splash_palette().
-Canvas splash_pixels();
+// Indices into SplashPalette().
+Canvas SplashPixels();
 
 }  // namespace artwork

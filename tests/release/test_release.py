@@ -40,9 +40,9 @@ class PortableExecutable:
         (_, sections, self.timestamp, self.symbol_table, self.symbols, optional_size,
          self.characteristics) = struct.unpack_from("<HHIIIHH", data, header + 4)
         optional = header + 24
-        magic = struct.unpack_from("<H", data, optional)[0]
+        self.wide = struct.unpack_from("<H", data, optional)[0] == 0x20B  # PE32+: 8-byte addresses and thunks
         self.subsystem, self.dll_characteristics = struct.unpack_from("<HH", data, optional + 68)
-        directories = optional + (96 if magic == 0x10B else 112)
+        directories = optional + (112 if self.wide else 96)
         self.directories = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(16)]
         self.sections = []
         for i in range(sections):
@@ -52,13 +52,22 @@ class PortableExecutable:
     def offset(self, rva):
         return next(raw + rva - address for _, address, size, raw in self.sections if address <= rva < address + size)
 
+    def text(self, rva):
+        at = self.offset(rva)
+        return self.data[at:self.data.index(b"\0", at)].decode()
+
     def imports(self):
-        names, entry = [], self.offset(self.directories[1][0])
+        """(DLL, function) of each import: the function's name, or #ordinal where it is imported by number."""
+        found, entry = [], self.offset(self.directories[1][0])
+        thunk_format, by_ordinal = ("<Q", 1 << 63) if self.wide else ("<I", 1 << 31)
         while any(descriptor := struct.unpack_from("<5I", self.data, entry)):
-            name = self.offset(descriptor[3])
-            names.append(self.data[name:self.data.index(b"\0", name)].decode().lower())
+            dll, thunk = self.text(descriptor[3]).lower(), self.offset(descriptor[0] or descriptor[4])
+            while thunk_value := struct.unpack_from(thunk_format, self.data, thunk)[0]:
+                found.append((dll, f"#{thunk_value & 0xFFFF}" if thunk_value & by_ordinal
+                              else self.text((thunk_value & 0x7FFFFFFF) + 2)))  # past the name's 2-byte hint
+                thunk += struct.calcsize(thunk_format)
             entry += 20
-        return names
+        return found
 
     def resources(self, kind):
         """(identifier, language, bytes) of each resource of a numbered type."""
@@ -109,6 +118,19 @@ def version_values(block, at=0, end=None):
     return values
 
 
+def allowed_imports(exe):
+    """The (DLL, function) pairs on the list of the exe's bitness: a [dll] line opens a DLL's functions, each named
+    first on its line, followed by where it is documented on Windows Vista."""
+    allowed, dll = set(), None
+    listing = pathlib.Path(__file__).with_name(f"imports-win{64 if exe.wide else 32}.txt")
+    for line in listing.read_text().splitlines():
+        if line.startswith("["):
+            dll = line.strip("[]").lower()
+        elif line and not line.startswith("#"):
+            allowed.add((dll, line.split()[0]))
+    return allowed
+
+
 def packaged_exe(path=ZIP):
     with zipfile.ZipFile(path) as release:
         return release.read("Vistak.exe")
@@ -145,7 +167,9 @@ class ReleaseChecks(unittest.TestCase):
              (bool(exe.dll_characteristics & DYNAMIC_BASE), exe.directories[5][1] > 0,
               bool(exe.characteristics & IMAGE_FILE_RELOCS_STRIPPED)), (True, True, False)),
             ("DEP: NX compatible", bool(exe.dll_characteristics & NX_COMPAT), True),
-            ("imports only Windows' own DLLs", sorted(set(exe.imports()) - WINDOWS_DLLS), []),
+            ("imports only Windows' own DLLs", sorted({dll for dll, _ in exe.imports()} - WINDOWS_DLLS), []),
+            ("imports only functions listed as on Windows Vista",
+             sorted(f"{dll} {function}" for dll, function in set(exe.imports()) - allowed_imports(exe)), []),
             ("one manifest, ours as built", [(name, data) for name, _, data in exe.resources(RT_MANIFEST)],
              [(1, artwork("vistak.manifest"))]),
             ("icon groups 1 and 2 are the icon files, the program icon's image numbered 30001",

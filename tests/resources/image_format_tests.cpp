@@ -17,7 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // A cross build passes Linux paths; Wine serves the Linux root as Z:.
-std::string resource_path(const std::string& name) {
+std::string ResourcePath(const std::string& name) {
     const std::string folder = VISTAK_RESOURCE_DIR;
 #ifdef _WIN32
     if (folder[0] == '/') return "Z:" + folder + "/" + name;
@@ -25,15 +25,15 @@ std::string resource_path(const std::string& name) {
     return folder + "/" + name;
 }
 
-Bytes read_file(const std::string& path) {
+Bytes ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open " + path);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-unsigned u16(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
+unsigned U16(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
 
-unsigned u32(const Bytes& b, std::size_t at) { return u16(b, at) | u16(b, at + 2) << 16; }
+unsigned U32(const Bytes& b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
 
 // One 32 x 32, 16-colour image of 744 bytes at offset 22, then its
 // BITMAPINFOHEADER, whose height counts the colour bitmap and the mask.
@@ -46,7 +46,7 @@ TEST(IconFiles, LayoutAndMask) {
         int opaque;
     } icons[] = {{"vistak.ico", 418}, {"sda.ico", 415}};
     for (const auto& icon : icons) {
-        const Bytes f = read_file(resource_path(icon.name));
+        const Bytes f = ReadFile(ResourcePath(icon.name));
         ASSERT_EQ(f.size(), 766u) << icon.name;
         EXPECT_EQ(Bytes(f.begin(), f.begin() + 46), kIconHead) << icon.name;
         int opaque = 0;
@@ -62,7 +62,7 @@ TEST(IconFiles, LayoutAndMask) {
 }
 
 TEST(SplashBitmap, LayoutAndNavyOutsideTheShownBand) {
-    const Bytes f = read_file(resource_path("splash.bmp"));
+    const Bytes f = ReadFile(ResourcePath("splash.bmp"));
     ASSERT_EQ(f.size(), 114646u);
     const struct {
         std::size_t at, size;
@@ -73,12 +73,12 @@ TEST(SplashBitmap, LayoutAndNavyOutsideTheShownBand) {
                   {26, 2, 1, "planes"},      {28, 2, 8, "bits"},          {30, 4, 0, "BI_RGB"},
                   {34, 4, 113568, "image size"}, {46, 4, 256, "colours"}};
     for (const auto& field : fields)
-        EXPECT_EQ(field.size == 2 ? u16(f, field.at) : u32(f, field.at), field.value) << field.what;
+        EXPECT_EQ(field.size == 2 ? U16(f, field.at) : U32(f, field.at), field.value) << field.what;
     // The splash window cuts off the columns from 308 on and covers the rows outside 14 to 328.
     for (int y = 0; y < 364; ++y)
         for (int x = 0; x < 311; ++x) {
             const bool shown = x < 308 && y >= 14 && y <= 328;
-            const std::uint32_t bgr = u32(f, 54 + 4 * f[1078 + (363 - y) * 312 + x]);
+            const std::uint32_t bgr = U32(f, 54 + 4 * f[1078 + (363 - y) * 312 + x]);
             ASSERT_TRUE(shown || bgr == 0x80) << x << "," << y;
         }
 }
@@ -92,7 +92,7 @@ TEST(Artwork, GeneratorReproducesTheCommittedFiles) {
     const std::string command = std::string("\"") + VISTAK_ARTWORK_TOOL + "\" \"" + out.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const char* name : {"vistak.ico", "vistak_icon.bin", "sda.ico", "splash.bmp"}) {
-        EXPECT_EQ(read_file((out / name).string()), read_file(resource_path(name))) << name;
+        EXPECT_EQ(ReadFile((out / name).string()), ReadFile(ResourcePath(name))) << name;
     }
     fs::remove_all(out);
 }
