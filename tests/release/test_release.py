@@ -137,10 +137,10 @@ def packaged_exe(path=ZIP):
 
 
 def release_files():
-    """What the zip must hold: the exe, the guides and every picture the guides show."""
-    pictures = {src for guide in GUIDES
-                for src in re.findall(r'<img\b[^>]*\bsrc="([^"]+)"', (SOURCE / "docs" / guide).read_text("utf-8"))}
-    return sorted({"Vistak.exe", *GUIDES, *pictures})
+    """What the zip must hold: the exe, the guides, and every picture and the stylesheet that the guides use."""
+    used = {name for guide in GUIDES for name in re.findall(r'<(?:img\b[^>]*\bsrc|link\b[^>]*\bhref)="([^"]+)"',
+                                                            (SOURCE / "docs" / guide).read_text("utf-8"))}
+    return sorted({"Vistak.exe", *GUIDES, *used})
 
 
 def machine_paths(data):
