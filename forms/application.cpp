@@ -82,7 +82,7 @@ char DecimalSeparator() {
 }
 
 SIZE ScreenPixels() {
-    // Kept, as Wine asks its server for the metric each time.
+    // Kept rather than asked of the system at each of the tick's uses: it changes only with the display.
     if (!screenPixels.cx) screenPixels = MeasureScreen();
     return screenPixels;
 }
