@@ -64,7 +64,7 @@ def imports(exe):
 
 def reviewed_imports(exe):
     """The (DLL, function) pairs on the list of the exe's bitness: a [dll] line opens a DLL's functions, each named
-    first on its line, followed by where it is documented on Windows Vista."""
+    first on its line, followed by where it is documented on Windows Vista and what imports it if Vistak does not."""
     listed, dll = set(), None
     wide = exe.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS
     listing = pathlib.Path(__file__).with_name(f"imports-win{64 if wide else 32}.txt")
