@@ -1,11 +1,13 @@
-// Whole numbers for the platform calls: the rounding that every call goes through, and start-up's
-// checked sums.
+// Whole numbers for the platform calls: the rounding that every call goes through, start-up's
+// checked sums, and the splash's pointer target, whose halves are rounded from single precision.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
+#include "app/splash_target.h"
 #include "forms/int32_conversion.h"
 #include "forms/run_time_error.h"
 
@@ -42,6 +44,18 @@ TEST(AddInt32, SumsOrOverflowsOutsideTheRange) {
         const char* expected;
     } cases[] = {{-20, 5, "-15"}, {INT32_MAX, 0, "2147483647"}, {INT32_MAX, 1, "error 6"}, {INT32_MIN, -1, "error 6"}};
     for (const auto& c : cases) EXPECT_EQ(Converted([&] { return forms::AddInt32(c.a, c.b); }), c.expected) << c.a;
+}
+
+// The splash halves the screen at a fixed 15 twips a pixel: the centre at 96 dpi, off it at any other.
+TEST(SplashPointerTarget, HalvesTheScreenAtFifteenTwipsPerPixelWithTiesToEven) {
+    const struct {
+        std::int32_t width, height, dpi, x, y;
+    } cases[] = {{1365, 767, 96, 682, 384}, {1366, 768, 96, 683, 384}, {1366, 768, 120, 546, 307}};
+    for (const auto& c : cases) {
+        const PointerTarget t = SplashPointerTarget(c.width, c.height, c.dpi);
+        EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(c.x, c.y)) << c.width << " x " << c.height << " at "
+                                                                       << c.dpi << " dpi";
+    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@ SPLASH_SIZE = (308, 383)
 SPLASH_AT = ((SCREEN[0] - SPLASH_SIZE[0]) // 2, (SCREEN[1] - SPLASH_SIZE[1]) // 2)
 SPLASH_PICTURE = (154, 150)     # a point on the picture, which a click closes
 PICTURE_POINT = (SPLASH_AT[0] + SPLASH_PICTURE[0], SPLASH_AT[1] + SPLASH_PICTURE[1])
-SPLASH_STRIP_TOP = 336          # the bottom strip with the web address, whose clicks do nothing
 
 # At 144 dpi (150 %) the splash grows with its design in twips; the pointer goes where 15 twips a pixel put it.
 SPLASH_144 = (281, 96, 462, 575)

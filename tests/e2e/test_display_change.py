@@ -1,7 +1,7 @@
 """The screen's resolution changes while Vistak runs (a docking station, a remote session, a turned screen): the lens
-takes its size and its edges from the new screen. Vistak runs in a Wine virtual desktop, whose resolution a program
-can change as on Windows; the desktop's X window lies at the display's top-left corner, so the pointer's positions
-are the screen's."""
+takes its size and its edges from the new screen, and so do the closing splash's place and the pointer's. Vistak runs
+in a Wine virtual desktop, whose resolution a program can change as on Windows; the desktop's X window lies at the
+display's top-left corner, so the pointer's positions are the screen's."""
 import design
 from vistak_e2e import DESKTOP_WINDOW, Session, helper_exe, poll
 
@@ -15,6 +15,8 @@ NEAR_GROWN_BOTTOM = (640, 1000)
 LENS_NEAR_GROWN_BOTTOM = (480, 808, 640, 128)   # 1000 + 25.6 > 1024 - 128: (1000 - 128) - 64
 NEAR_GROWN_BOTTOM_8 = (400, 990)
 LENS_NEAR_GROWN_BOTTOM_8 = (0, 376, 1280, 410)  # 2048 wide, limited; 409.6 high; (990 - 409.6) - 204.8 = 375.6
+SPLASH_ON_GROWN = (486, 320, *design.SPLASH_SIZE)  # (1280 - 308) / 2, (1024 - 383) / 2 = 320.5
+GROWN_CENTRE = (640, 512)
 
 
 class DisplayChangeTest(Session):
@@ -38,7 +40,15 @@ class DisplayChangeTest(Session):
         self.display.xdotool("mousemove", *pointer)
         self.wait_window("VistakLens", expected, f"{what} at {expected} (pointer at {pointer})")
 
-    def test_after_the_screen_shrinks_and_grows_the_lens_takes_its_size_and_edges_from_the_new_screen(self):
+    def open_settings(self):
+        """From the tray icon, at the right end of the desktop's taskbar."""
+        self.display.xdotool("mousemove", GROWN[0] - 10, GROWN[1] - 10, "mousedown", 3)
+        # Framed around design.SETTINGS_AT_CORNER, as Wine draws the frame in a virtual desktop.
+        self.wait_window("VistakSettings", (0, 0, 643, 172), "the settings window at the corner")
+        self.display.xdotool("key", "Escape", "mouseup", 3)
+        self.wait_window("#32768", (), "the tray menu to close")
+
+    def test_after_the_screen_shrinks_and_grows_the_lens_and_the_closing_splash_take_the_new_screen(self):
         self.start()
         self.wait_window("VistakSplash", (*design.SPLASH_AT, *design.SPLASH_SIZE), "the splash")
         self.display.click(*design.PICTURE_POINT)
@@ -47,13 +57,9 @@ class DisplayChangeTest(Session):
         self.move_and_wait_lens(NEAR_SHRUNK_BOTTOM, LENS_NEAR_SHRUNK_BOTTOM, "the lens flipped above the pointer")
         self.resize(GROWN)
         self.move_and_wait_lens(NEAR_GROWN_BOTTOM, LENS_NEAR_GROWN_BOTTOM, "the lens flipped above the pointer")
-        # Zoom 8 from the tray icon at the right end of the desktop's taskbar: the lens is as wide as the screen.
+        # Zoom 8: the lens is as wide as the screen.
         self.wait_window("Shell_TrayWnd", (0, GROWN[1] - 20, GROWN[0], 20), "the taskbar at the bottom")
-        self.display.xdotool("mousemove", GROWN[0] - 10, GROWN[1] - 10, "mousedown", 3)
-        # Framed around design.SETTINGS_AT_CORNER, as Wine draws the frame in a virtual desktop.
-        self.wait_window("VistakSettings", (0, 0, 643, 172), "the settings window at the corner")
-        self.display.xdotool("key", "Escape", "mouseup", 3)
-        self.wait_window("#32768", (), "the tray menu to close")
+        self.open_settings()
         self.click_client(design.ZOOM["8.00"][0])
         self.move_and_wait_lens(NEAR_GROWN_BOTTOM_8, LENS_NEAR_GROWN_BOTTOM_8, "the lens at zoom 8")
         # The source's top 40 rows, from y 964, are bare desktop: the lens's top rows show its colour across the whole
@@ -63,3 +69,8 @@ class DisplayChangeTest(Session):
         poll(lambda: [(x, y, pixel) for y, row in enumerate(self.display.pixels(left, top, width, 160))
                       for x, pixel in enumerate(row) if pixel != colour][:5], timeout=10, interval=0.2,
              what=f"the lens's top rows in the desktop's colour {colour} (x, y, shown)", expect=[])
+        # "FINE": the closing splash is centred on the grown screen and puts the pointer at its centre.
+        self.open_settings()
+        self.click_client(design.FINE)
+        self.wait_window("VistakSplash", SPLASH_ON_GROWN, "the closing splash centred on the grown screen")
+        poll(self.display.pointer, what="the pointer at the grown screen's centre", expect=GROWN_CENTRE)

@@ -15,6 +15,8 @@ import tempfile
 import unittest
 import zipfile
 
+import pefile
+
 ZIP = pathlib.Path(os.environ.get("VISTAK_ZIP", ""))
 VERSION = os.environ.get("VISTAK_VERSION", "")
 SOURCE, BUILD = pathlib.Path(os.environ.get("VISTAK_SOURCE", "")), pathlib.Path(os.environ.get("VISTAK_BUILD", ""))
@@ -22,113 +24,56 @@ SOURCE, BUILD = pathlib.Path(os.environ.get("VISTAK_SOURCE", "")), pathlib.Path(
 # DLLs that every Windows from Vista on carries in its system folder.
 WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll", "shell32.dll",
                 "ole32.dll", "comctl32.dll", "version.dll", "ntdll.dll"}
-IMAGE_FILE_RELOCS_STRIPPED, DYNAMIC_BASE, NX_COMPAT = 0x0001, 0x0040, 0x0100
-GUI_SUBSYSTEM, RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 2, 3, 14, 16, 24
+RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_MANIFEST = 2, 3, 14, 24
 GUIDES = ("Vistak-guida.html", "Vistak-guide.html")
 # Absolute paths of a Linux build machine (the toolchain's own sources are named relative to its build).
 MACHINE_PATH = re.compile(rb"/(?:usr|home|tmp|build|work|root|opt|srv|mnt|var)/")
 
 
-class PortableExecutable:
-    """The headers, imports and resources of a PE32 or PE32+ image."""
-
-    def __init__(self, data):
-        self.data = data
-        header = struct.unpack_from("<I", data, 0x3C)[0]
-        if data[header:header + 4] != b"PE\0\0":
-            raise ValueError("not a PE image")
-        (_, sections, self.timestamp, self.symbol_table, self.symbols, optional_size,
-         self.characteristics) = struct.unpack_from("<HHIIIHH", data, header + 4)
-        optional = header + 24
-        self.wide = struct.unpack_from("<H", data, optional)[0] == 0x20B  # PE32+: 8-byte addresses and thunks
-        self.subsystem, self.dll_characteristics = struct.unpack_from("<HH", data, optional + 68)
-        directories = optional + (112 if self.wide else 96)
-        self.directories = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(16)]
-        self.sections = []
-        for i in range(sections):
-            name, size, address, raw_size, raw = struct.unpack_from("<8sIIII", data, optional + optional_size + 40 * i)
-            self.sections.append((name.rstrip(b"\0").decode(), address, max(size, raw_size), raw))
-
-    def offset(self, rva):
-        return next(raw + rva - address for _, address, size, raw in self.sections if address <= rva < address + size)
-
-    def text(self, rva):
-        at = self.offset(rva)
-        return self.data[at:self.data.index(b"\0", at)].decode()
-
-    def imports(self):
-        """(DLL, function) of each import: the function's name, or #ordinal where it is imported by number."""
-        found, entry = [], self.offset(self.directories[1][0])
-        thunk_format, by_ordinal = ("<Q", 1 << 63) if self.wide else ("<I", 1 << 31)
-        while any(descriptor := struct.unpack_from("<5I", self.data, entry)):
-            dll, thunk = self.text(descriptor[3]).lower(), self.offset(descriptor[0] or descriptor[4])
-            while thunk_value := struct.unpack_from(thunk_format, self.data, thunk)[0]:
-                found.append((dll, f"#{thunk_value & 0xFFFF}" if thunk_value & by_ordinal
-                              else self.text((thunk_value & 0x7FFFFFFF) + 2)))  # past the name's 2-byte hint
-                thunk += struct.calcsize(thunk_format)
-            entry += 20
-        return found
-
-    def resources(self, kind):
-        """(identifier, language, bytes) of each resource of a numbered type."""
-        if not self.directories[2][1]:
-            return []
-        base = self.offset(self.directories[2][0])
-
-        def entries(table):
-            named, numbered = struct.unpack_from("<HH", self.data, base + table + 12)
-            return [struct.unpack_from("<II", self.data, base + table + 16 + 8 * i) for i in range(named + numbered)]
-
-        found = []
-        for type_id, names in entries(0):
-            for name, languages in entries(names & 0x7FFFFFFF) if type_id == kind else ():
-                for language, leaf in entries(languages & 0x7FFFFFFF):
-                    rva, size = struct.unpack_from("<II", self.data, base + leaf)
-                    found.append((name, language, self.data[self.offset(rva):self.offset(rva) + size]))
-        return found
-
-    def resource(self, kind, identifier):
-        return next((data for found, _, data in self.resources(kind) if found == identifier), b"")
-
-    def icon_file(self, group):
-        """An icon group of one image rebuilt as the .ico file it was made from (whose entry holds the image's offset
-        where the group's holds its identifier), and the image's identifier."""
-        entry = self.resource(RT_GROUP_ICON, group)
-        image = struct.unpack_from("<H", entry, 18)[0]
-        return entry[:18] + struct.pack("<I", 22) + self.resource(RT_ICON, image), image
-
-    def version(self):
-        """The version block's values by key: texts as str, binary values (the fixed block's) as bytes."""
-        return version_values(self.resource(RT_VERSION, 1))
+def resources(exe, kind):
+    """(identifier, bytes) of each resource of a numbered type, in each of its languages."""
+    return [(name.id, exe.get_data(language.data.struct.OffsetToData, language.data.struct.Size))
+            for type_entry in exe.DIRECTORY_ENTRY_RESOURCE.entries if type_entry.id == kind
+            for name in type_entry.directory.entries for language in name.directory.entries]
 
 
-def version_values(block, at=0, end=None):
-    """The values of the version block's nodes from at to end, by key: a node is its length, its value's length
-    (in characters for a text), whether that is a text, its key, then its value and its children, each aligned to
-    four bytes."""
-    values, end = {}, len(block) if end is None else end
-    while at + 6 <= end:
-        length, value_length, is_text = struct.unpack_from("<3H", block, at)
-        key = block[at + 6:at + length].decode("utf-16-le", "replace").split("\0")[0]
-        value_at = (at + 8 + 2 * len(key) + 3) & ~3
-        value = block[value_at:value_at + value_length * (2 if is_text else 1)]
-        values[key] = value.decode("utf-16-le", "replace").rstrip("\0") if is_text else value
-        values.update(version_values(block, (value_at + len(value) + 3) & ~3, at + length))
-        at = (at + max(length, 6) + 3) & ~3  # a node without a length would hold the walk in place
-    return values
+def resource(exe, kind, identifier):
+    return next((data for found, data in resources(exe, kind) if found == identifier), b"")
 
 
-def allowed_imports(exe):
+def icon_file(exe, group):
+    """An icon group of one image rebuilt as the .ico file it was made from (whose entry holds the image's offset
+    where the group's holds its identifier), and the image's identifier."""
+    entry = resource(exe, RT_GROUP_ICON, group)
+    image = struct.unpack_from("<H", entry, 18)[0]
+    return entry[:18] + struct.pack("<I", 22) + resource(exe, RT_ICON, image), image
+
+
+def version_texts(exe):
+    """The version block's texts by key, and its translations."""
+    texts = {key.decode(): value.decode() for info in exe.FileInfo[0] for table in getattr(info, "StringTable", [])
+             for key, value in table.entries.items()}
+    return texts, [var.entry.get(b"Translation") for info in exe.FileInfo[0] for var in getattr(info, "Var", [])]
+
+
+def imports(exe):
+    """(DLL, function) of each import: the function's name, or #ordinal where it is imported by number."""
+    return {(dll.dll.decode().lower(), f"#{function.ordinal}" if function.import_by_ordinal else function.name.decode())
+            for dll in exe.DIRECTORY_ENTRY_IMPORT for function in dll.imports}
+
+
+def reviewed_imports(exe):
     """The (DLL, function) pairs on the list of the exe's bitness: a [dll] line opens a DLL's functions, each named
-    first on its line, followed by where it is documented on Windows Vista."""
-    allowed, dll = set(), None
-    listing = pathlib.Path(__file__).with_name(f"imports-win{64 if exe.wide else 32}.txt")
+    first on its line, followed by where it is documented on Windows Vista and what imports it if Vistak does not."""
+    listed, dll = set(), None
+    wide = exe.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS
+    listing = pathlib.Path(__file__).with_name(f"imports-win{64 if wide else 32}.txt")
     for line in listing.read_text().splitlines():
         if line.startswith("["):
             dll = line.strip("[]").lower()
         elif line and not line.startswith("#"):
-            allowed.add((dll, line.split()[0]))
-    return allowed
+            listed.add((dll, line.split()[0]))
+    return listed
 
 
 def packaged_exe(path=ZIP):
@@ -155,39 +100,43 @@ def machine_paths(data):
 class ReleaseChecks(unittest.TestCase):
     def test_the_packaged_exe_has_the_release_properties(self):
         data = packaged_exe()
-        exe = PortableExecutable(data)
+        exe = pefile.PE(data=data)
         artwork = lambda name: (SOURCE / "resources" / name).read_bytes()
-        version = exe.version()
+        header, optional = exe.FILE_HEADER, exe.OPTIONAL_HEADER
+        directory = {entry.name.replace("IMAGE_DIRECTORY_ENTRY_", ""): entry.Size for entry in optional.DATA_DIRECTORY}
+        fixed, (texts, translations) = exe.VS_FIXEDFILEINFO[0], version_texts(exe)
         numbers = lambda ms, ls: f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
-        signature, file_ms, file_ls, product_ms, product_ls = struct.unpack_from(
-            "<I4x4I", version.get("VS_VERSION_INFO", bytes(24)))
+        imported, listed = imports(exe), reviewed_imports(exe)
         checks = [
-            ("Windows GUI subsystem", exe.subsystem, GUI_SUBSYSTEM),
+            ("Windows GUI subsystem", optional.Subsystem, pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]),
             ("ASLR: dynamic base, with relocations present",
-             (bool(exe.dll_characteristics & DYNAMIC_BASE), exe.directories[5][1] > 0,
-              bool(exe.characteristics & IMAGE_FILE_RELOCS_STRIPPED)), (True, True, False)),
-            ("DEP: NX compatible", bool(exe.dll_characteristics & NX_COMPAT), True),
-            ("imports only Windows' own DLLs", sorted({dll for dll, _ in exe.imports()} - WINDOWS_DLLS), []),
-            ("imports only functions listed as on Windows Vista",
-             sorted(f"{dll} {function}" for dll, function in set(exe.imports()) - allowed_imports(exe)), []),
-            ("one manifest, ours as built", [(name, data) for name, _, data in exe.resources(RT_MANIFEST)],
-             [(1, artwork("vistak.manifest"))]),
+             (optional.IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, directory["BASERELOC"] > 0,
+              header.IMAGE_FILE_RELOCS_STRIPPED), (True, True, False)),
+            ("DEP: NX compatible", optional.IMAGE_DLLCHARACTERISTICS_NX_COMPAT, True),
+            ("imports only Windows' own DLLs", sorted({dll for dll, _ in imported} - WINDOWS_DLLS), []),
+            ("imports only functions on the reviewed list", sorted(f"{dll} {name}" for dll, name in imported - listed),
+             []),
+            ("every function on the reviewed list is still imported",
+             sorted(f"{dll} {name}" for dll, name in listed - imported), []),
+            ("one manifest, ours as built", resources(exe, RT_MANIFEST), [(1, artwork("vistak.manifest"))]),
             ("icon groups 1 and 2 are the icon files, the program icon's image numbered 30001",
-             [exe.icon_file(1), exe.icon_file(2)[0]], [(artwork("vistak.ico"), 30001), artwork("sda.ico")]),
-            ("the splash bitmap is its file without the file header", exe.resource(RT_BITMAP, 101),
+             [icon_file(exe, 1), icon_file(exe, 2)[0]], [(artwork("vistak.ico"), 30001), artwork("sda.ico")]),
+            ("the splash bitmap is its file without the file header", resource(exe, RT_BITMAP, 101),
              artwork("splash.bmp")[14:]),
             ("version block and zip name carry the project's version",
-             (signature, numbers(file_ms, file_ls), numbers(product_ms, product_ls),
+             (fixed.Signature, numbers(fixed.FileVersionMS, fixed.FileVersionLS),
+              numbers(fixed.ProductVersionMS, fixed.ProductVersionLS),
               bool(re.fullmatch(rf"Vistak-{re.escape(VERSION)}-win(32|64)\.zip", ZIP.name))),
              (0xFEEF04BD, VERSION, VERSION, True)),
             ("version texts in Italian (0x0410) in Unicode (1200)",
-             [version.get(key) for key in ("Translation", "FileVersion", "ProductVersion")],
-             [b"\x10\x04\xb0\x04", "1.00.0010", "1.00.0010"]),
+             [translations, texts.get("FileVersion"), texts.get("ProductVersion")],
+             [["0x0410 0x04b0"], "1.00.0010", "1.00.0010"]),
             ("the other version texts are given",
              [key for key in ("CompanyName", "ProductName", "LegalCopyright", "FileDescription", "InternalName",
-                              "OriginalFilename") if not version.get(key)], []),
-            ("no symbols", (exe.symbol_table, exe.symbols, exe.directories[6][1],
-                            [name for name, *_ in exe.sections if name.startswith((".debug", "/"))]), (0, 0, 0, [])),
+                              "OriginalFilename") if not texts.get(key)], []),
+            ("no symbols", (header.PointerToSymbolTable, header.NumberOfSymbols, directory["DEBUG"],
+                            [section.Name for section in exe.sections if section.Name.startswith((b".debug", b"/"))]),
+             (0, 0, 0, [])),
             ("no path of the build machine", machine_paths(data), []),
             ("the exe, the Italian and English guides and their pictures, nothing else",
              sorted(zipfile.ZipFile(ZIP).namelist()), release_files()),

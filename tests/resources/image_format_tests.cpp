@@ -1,5 +1,7 @@
 // The committed artwork: in the layouts the loaders expect, and (where the
 // generator runs) exactly what the generator draws, so the two cannot drift apart.
+// What the drawings hold (opaque pixels, the plain navy band) the generator
+// checks as it draws.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -40,28 +42,15 @@ unsigned U32(const Bytes& b, std::size_t at) { return U16(b, at) | U16(b, at + 2
 const Bytes kIconHead{0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0, 0xE8, 2, 0, 0, 22, 0, 0, 0, 40, 0,
                       0, 0, 32, 0, 0, 0, 64, 0, 0, 0, 1,  0, 4, 0, 0, 0, 0, 0, 0x80, 2, 0, 0};
 
-TEST(IconFiles, LayoutAndMask) {
-    const struct {
-        const char* name;
-        int opaque;
-    } icons[] = {{"vistak.ico", 418}, {"sda.ico", 415}};
-    for (const auto& icon : icons) {
-        const Bytes f = ReadFile(ResourcePath(icon.name));
-        ASSERT_EQ(f.size(), 766u) << icon.name;
-        EXPECT_EQ(Bytes(f.begin(), f.begin() + 46), kIconHead) << icon.name;
-        int opaque = 0;
-        for (int pixel = 0; pixel < 32 * 32; ++pixel) {
-            const bool hidden = f[638 + pixel / 8] & (0x80 >> (pixel % 8));
-            const int colour = f[126 + pixel / 2] >> (pixel % 2 ? 0 : 4) & 0x0F;
-            opaque += !hidden;
-            // A hidden pixel that is not black would invert the background behind the icon.
-            EXPECT_TRUE(!hidden || colour == 0) << icon.name << " pixel " << pixel;
-        }
-        EXPECT_EQ(opaque, icon.opaque) << icon.name;
+TEST(IconFiles, Layout) {
+    for (const char* name : {"vistak.ico", "sda.ico"}) {
+        const Bytes f = ReadFile(ResourcePath(name));
+        ASSERT_EQ(f.size(), 766u) << name;
+        EXPECT_EQ(Bytes(f.begin(), f.begin() + 46), kIconHead) << name;
     }
 }
 
-TEST(SplashBitmap, LayoutAndNavyOutsideTheShownBand) {
+TEST(SplashBitmap, Layout) {
     const Bytes f = ReadFile(ResourcePath("splash.bmp"));
     ASSERT_EQ(f.size(), 114646u);
     const struct {
@@ -74,13 +63,6 @@ TEST(SplashBitmap, LayoutAndNavyOutsideTheShownBand) {
                   {34, 4, 113568, "image size"}, {46, 4, 256, "colours"}};
     for (const auto& field : fields)
         EXPECT_EQ(field.size == 2 ? U16(f, field.at) : U32(f, field.at), field.value) << field.what;
-    // The splash window cuts off the columns from 308 on and covers the rows outside 14 to 328.
-    for (int y = 0; y < 364; ++y)
-        for (int x = 0; x < 311; ++x) {
-            const bool shown = x < 308 && y >= 14 && y <= 328;
-            const std::uint32_t bgr = U32(f, 54 + 4 * f[1078 + (363 - y) * 312 + x]);
-            ASSERT_TRUE(shown || bgr == 0x80) << x << "," << y;
-        }
 }
 
 #ifdef VISTAK_ARTWORK_TOOL
