@@ -1,10 +1,10 @@
 // One tick of the magnifier: place the lens by the pointer and show the
 // enlarged area around it.
-#include <cstdint>
 #include <optional>
 
 #include "forms/application.h"
 #include "forms/composition.h"
+#include "forms/monitors.h"
 #include "forms/retained_image.h"
 #include "magnifier/capture_screen.h"
 #include "magnifier/frm_origine.h"
@@ -37,8 +37,12 @@ void FrmVistak::ZoomTimer_Timer() {
     if (GetCursorPos(&pointer)) CursorPoint = pointer;
     // Unlike the design, which flips the lens above the pointer after the first yield: the geometry is
     // taken whole before it, so a factor chosen inside that yield waits for the next tick.
-    const PixelRect primary{0, 0, static_cast<std::int32_t>(ScreenWidth), static_cast<std::int32_t>(ScreenHeight)};
-    const TickGeometry tick = ComputeTickGeometry(primary, ZoomFactor, CursorPoint.x, CursorPoint.y);
+    // Unlike the design, which measures against the primary display: the lens works in the frame of
+    // the monitor under the pointer (of the nearest one, for a stale reading on none).
+    const RECT monitor = forms::MonitorUnder(CursorPoint);
+    const TickGeometry tick = ComputeTickGeometry(
+        {monitor.left, monitor.top, monitor.right - monitor.left, monitor.bottom - monitor.top}, ZoomFactor,
+        CursorPoint.x, CursorPoint.y);
     if (!YieldAndStillLoaded(*this)) return;
 
     // Handle() and Image() would load the lens anew if it were closed: YieldAndStillLoaded stops the tick first.
