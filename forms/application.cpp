@@ -24,10 +24,6 @@ bool DispatchOne(const MSG& message) {
 }
 
 const char* programName = "";
-void (*displayChangeHandler)() = nullptr;
-SIZE screenPixels{};
-
-SIZE MeasureScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 }  // namespace
 
@@ -81,24 +77,13 @@ char DecimalSeparator() {
     return separator[0];
 }
 
-SIZE ScreenPixels() {
-    // Kept rather than asked of the system at each of the tick's uses: it changes only with the display.
-    if (!screenPixels.cx) screenPixels = MeasureScreen();
-    return screenPixels;
-}
-
-void OnDisplayChange(void (*handler)()) { displayChangeHandler = handler; }
-
-void DisplayChanged() {
-    screenPixels = MeasureScreen();
-    if (displayChangeHandler) displayChangeHandler();
-}
-
 int LogicalPixelsPerInch() {
     const int dpi = GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSX);
     return dpi > 0 ? dpi : 96;
 }
 
-int TwipsToPixels(int twips) { return MulDiv(twips, LogicalPixelsPerInch(), 1440); }
+int TwipsToPixels(int twips) { return TwipsToPixels(twips, LogicalPixelsPerInch()); }
+
+int TwipsToPixels(int twips, int pixelsPerInch) { return MulDiv(twips, pixelsPerInch, 1440); }
 
 }  // namespace forms

@@ -5,6 +5,7 @@
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/error_report.h"
+#include "forms/monitors.h"
 #include "forms/retained_image.h"
 #include "forms/run_time_error.h"
 #include "forms/timer.h"
@@ -40,6 +41,9 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
         return DefWindowProcW(window, message, wParam, lParam);
     }
 }
+
+// WM_DPICHANGED, sent from Windows 8.1 on; Vista's headers lack it.
+constexpr UINT kDpiChanged = 0x02E0;
 
 // Forms are owned by this hidden window, so that none of them has a taskbar button.
 HWND ApplicationWindow() {
@@ -215,8 +219,9 @@ void Form::CreateWindowFromDesign() {
     int x = TwipsToPixels(design_.left) + frame.left;
     int y = TwipsToPixels(design_.top) + frame.top;
     if (design_.startPosition == StartPosition::CentreScreen) {
-        x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+        // On the primary monitor, whichever monitor the pointer is on.
+        x = (ScreenPixels().cx - width) / 2;
+        y = (ScreenPixels().cy - height) / 2;
     }
     window_ = CreateWindowExW(exStyle, design_.className, nullptr, style, x, y, width, height, ApplicationWindow(),
                               nullptr, instance, this);
@@ -300,6 +305,12 @@ void Form::PaintBackground(HDC dc) {
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, 0, 0, MulDiv(info.bmWidth, dpi, 96), MulDiv(info.bmHeight, dpi, 96), source.Get(), 0, 0,
                info.bmWidth, info.bmHeight, SRCCOPY);
+}
+
+void Form::ScaleTo(int pixelsPerInch, const RECT& suggested) {
+    for (Control* control : controls_) control->ScaleTo(pixelsPerInch);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::FocusFirstControl() {
@@ -391,6 +402,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ENDSESSION:
         if (wParam) EndSession();
+        return 0;
+    case kDpiChanged:
+        if (!FollowsMonitorScaling()) break;
+        // Both axes have the same number of pixels per inch.
+        ScaleTo(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         if (message == TaskbarCreatedMessage()) {
