@@ -3,6 +3,7 @@
 #include "app/frm_sda_design.h"
 #include "app/splash_target.h"
 #include "forms/application.h"
+#include "forms/monitors.h"
 #include "magnifier/frm_vistak.h"
 #include "magnifier/magnifier_state.h"
 
@@ -19,8 +20,8 @@ FrmSDA::FrmSDA()
 
 void FrmSDA::Form_Load() {
     FirstTickSeen = false;
-    const PointerTarget centre = SplashPointerTarget(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                     forms::LogicalPixelsPerInch());
+    const SIZE primary = forms::ScreenPixels();
+    const PointerTarget centre = SplashPointerTarget(primary.cx, primary.cy, forms::LogicalPixelsPerInch());
     SetCursorPos(centre.x, centre.y);
     forms::YieldMessages();
     TimerSDA.SetEnabled(true);

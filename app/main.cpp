@@ -5,6 +5,7 @@
 #include "app/frm_sda.h"
 #include "forms/application.h"
 #include "forms/int32_conversion.h"
+#include "forms/monitors.h"
 #include "forms/run_time_error.h"
 #include "forms/single_instance.h"
 #include "magnifier/magnifier_state.h"
@@ -26,20 +27,27 @@ void MovePointerToCaret() {
     forms::YieldMessages();
 }
 
-// The display's device context and size, which every tick and capture use: measured at start-up and
-// again after each change of the display, so that the next tick takes the new size. False when no
-// display device context can be made.
+// The screen's device context, which every capture copies from, and the display's size: measured at
+// start-up and again after each change of the displays. False when no device context can be made.
 bool MeasureScreen() {
+    // Unlike the design, which copies from a display device context made with CreateDCA("DISPLAY"):
+    // Windows documents that one, and the screen's DC, as covering all monitors, and names the origin
+    // of neither. Under Wine the display device context starts at the top-left of all monitors (a
+    // monitor left of the primary shifts every copy) while the screen's DC starts at the primary's
+    // corner, the origin of the pointer and the lens, and reads every monitor from there.
+    forms::OwnedScreenDc screen(GetDC(nullptr));
     forms::OwnedDc display(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
     // Windows may refuse that device name with empty initialisation data; the documented form gives
     // the same display.
     if (!display) display.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
-    if (!display) return false;
-    ScreenDC = std::move(display);
-    HorzRes = GetDeviceCaps(ScreenDC.Get(), HORZRES);
-    VertRes = GetDeviceCaps(ScreenDC.Get(), VERTRES);
-    ScreenWidth = HorzRes;
-    ScreenHeight = VertRes;
+    if (!screen || !display) return false;
+    ScreenDC = std::move(screen);
+    HorzRes = GetDeviceCaps(display.Get(), HORZRES);
+    VertRes = GetDeviceCaps(display.Get(), VERTRES);
+    // The primary monitor's size: a display that spans several monitors could report their sum.
+    const SIZE primary = forms::ScreenPixels();
+    ScreenWidth = primary.cx;
+    ScreenHeight = primary.cy;
     return true;
 }
 

@@ -24,10 +24,6 @@ bool DispatchOne(const MSG& message) {
 }
 
 const char* programName = "";
-void (*displayChangeHandler)() = nullptr;
-SIZE screenPixels{};
-
-SIZE MeasureScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 }  // namespace
 
@@ -79,19 +75,6 @@ char DecimalSeparator() {
     char separator[4] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2) return '.';
     return separator[0];
-}
-
-SIZE ScreenPixels() {
-    // Kept rather than asked of the system at each of the tick's uses: it changes only with the display.
-    if (!screenPixels.cx) screenPixels = MeasureScreen();
-    return screenPixels;
-}
-
-void OnDisplayChange(void (*handler)()) { displayChangeHandler = handler; }
-
-void DisplayChanged() {
-    screenPixels = MeasureScreen();
-    if (displayChangeHandler) displayChangeHandler();
 }
 
 int LogicalPixelsPerInch() {

@@ -30,14 +30,6 @@ std::wstring ProgramFolder();
 // The decimal separator of the user's locale, in the ANSI code page.
 char DecimalSeparator();
 
-// The primary display's size in pixels, measured at first use and again at each change of the display.
-SIZE ScreenPixels();
-// The program's handler for a change of the display's resolution (docking, a remote session, a turned
-// screen). It runs as an event handler does, once the forms' own sizes follow the new display.
-void OnDisplayChange(void (*handler)());
-// Called by the forms' hidden window, which hears of the change: it lives as long as any form.
-void DisplayChanged();
-
 int LogicalPixelsPerInch();
 int TwipsToPixels(int twips);
 

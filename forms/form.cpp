@@ -5,6 +5,7 @@
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/error_report.h"
+#include "forms/monitors.h"
 #include "forms/retained_image.h"
 #include "forms/run_time_error.h"
 #include "forms/timer.h"
@@ -215,8 +216,9 @@ void Form::CreateWindowFromDesign() {
     int x = TwipsToPixels(design_.left) + frame.left;
     int y = TwipsToPixels(design_.top) + frame.top;
     if (design_.startPosition == StartPosition::CentreScreen) {
-        x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+        // On the primary monitor, whichever monitor the pointer is on.
+        x = (ScreenPixels().cx - width) / 2;
+        y = (ScreenPixels().cy - height) / 2;
     }
     window_ = CreateWindowExW(exStyle, design_.className, nullptr, style, x, y, width, height, ApplicationWindow(),
                               nullptr, instance, this);

@@ -40,6 +40,8 @@ private:
 };
 
 struct DeleteDc { void operator()(HDC h) const { DeleteDC(h); } };
+// The screen's DC from GetDC(nullptr) is given back, never deleted.
+struct ReleaseScreenDc { void operator()(HDC h) const { ReleaseDC(nullptr, h); } };
 struct DeleteGdiObject { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
 struct DestroyIconHandle { void operator()(HICON h) const { DestroyIcon(h); } };
 struct DestroyMenuHandle { void operator()(HMENU h) const { DestroyMenu(h); } };
@@ -48,6 +50,7 @@ struct CloseKernelHandle { void operator()(HANDLE h) const { CloseHandle(h); } }
 struct FreeLibraryHandle { void operator()(HMODULE h) const { FreeLibrary(h); } };
 
 using OwnedDc = Owned<HDC, DeleteDc>;
+using OwnedScreenDc = Owned<HDC, ReleaseScreenDc>;
 using OwnedBitmap = Owned<HBITMAP, DeleteGdiObject>;
 using OwnedFont = Owned<HFONT, DeleteGdiObject>;
 using OwnedBrush = Owned<HBRUSH, DeleteGdiObject>;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "forms/application.h"
 #include "forms/int32_conversion.h"
+#include "forms/monitors.h"
 #include "forms/run_time_error.h"
 
 namespace forms {
@@ -57,10 +57,11 @@ RECT AllOf(const MemorySurface& surface) { return RECT{0, 0, surface.Width(), su
 RetainedImage::RetainedImage(int width, int height, COLORREF background)
     : backgroundColour_(background), background_(CreateSolidBrush(background)), size_{width, height} {}
 
-// Nothing the program draws lies beyond the screen, as it is now, so the image never needs to be larger.
+// Nothing the program draws is larger than the largest monitor, as it is now (a zoom-8 lens spans the
+// widest one), so the image never needs to be larger.
 SIZE RetainedImage::Limit() const {
-    const SIZE screen = ScreenPixels();
-    return {std::max(size_.cx, screen.cx), std::max(size_.cy, screen.cy)};
+    const SIZE largest = LargestMonitorPixels();
+    return {std::max(size_.cx, largest.cx), std::max(size_.cy, largest.cy)};
 }
 
 std::unique_ptr<MemorySurface> RetainedImage::NewSurface(int width, int height) const {

@@ -3,7 +3,7 @@
 // drawing goes into and that the window repaints from. It can be cleared to
 // the form's background and picture, and copied to become the form's picture.
 // The image is only as large as what has been drawn into it or painted from it
-// (it grows, up to the size the screen has now, and never shrinks), its pixels exist only
+// (it grows, up to the largest monitor's width and height as they are now, and never shrinks), its pixels exist only
 // once something is drawn into them, and a picture exists only once the form
 // takes one; clearing and copying touch only the area drawn since, which keeps
 // a tick's cost to the size of what it draws; clearing an image that holds

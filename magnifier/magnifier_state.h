@@ -12,9 +12,11 @@ extern std::int32_t HorzRes;
 extern std::int32_t VertRes;
 extern double ScreenWidth;
 extern double ScreenHeight;
-// The display's device context: created at start-up and reused by every capture.
-extern forms::OwnedDc ScreenDC;
-// Initialisation data for the display device context; nothing fills it in.
+// The screen's device context, which every capture copies from: taken at start-up and again after
+// each change of the displays.
+extern forms::OwnedScreenDc ScreenDC;
+// Initialisation data for the display device context that measures HorzRes and VertRes; nothing
+// fills it in.
 extern DEVMODEA DisplayDevMode;
 extern bool Exiting;
 // The pointer as the last tick read it.

@@ -2,12 +2,17 @@
 
 #include "forms/int32_conversion.h"
 
-TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double zoom,
-                                 std::int32_t pointerX, std::int32_t pointerY) {
-    const double W = screenWidth;
-    const double H = screenHeight;
+TickGeometry ComputeTickGeometry(const PixelRect& monitor, double zoom, std::int32_t pointerX,
+                                 std::int32_t pointerY) {
+    const double W = monitor.width;
+    const double H = monitor.height;
     const double Z = zoom;
     TickGeometry g{};
+    g.FrameLeft = monitor.x;
+    g.FrameTop = monitor.y;
+    // Exact in a double: the difference of two 32-bit integers.
+    const double frameX = static_cast<double>(pointerX) - monitor.x;
+    const double frameY = static_cast<double>(pointerY) - monitor.y;
 
     // Lens size: a fifth of the width and a twentieth of the height, enlarged.
     g.LensWidth = (W / 5) * Z;
@@ -16,15 +21,15 @@ TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double
     g.OffsetY = (g.LensHeight / Z) / 2;
     if (g.LensWidth > W) g.LensWidth = W;
 
-    // A pointer below the primary display places the lens as if at its bottom edge.
-    g.CursorX = pointerX;
-    g.CursorY = pointerY;
+    // A pointer below the monitor (a stale reading) places the lens as if at its bottom edge.
+    g.CursorX = frameX;
+    g.CursorY = frameY;
     if (g.CursorY > H) g.CursorY = H;
 
     // The source uses the pointer's real y, not the lowered one.
     g.SourceX = g.CursorX - (g.OffsetX * 2);
     if (g.SourceX <= 0) g.SourceX = 0;
-    g.SourceY = pointerY - g.OffsetY;
+    g.SourceY = frameY - g.OffsetY;
     if (g.SourceY < 0) g.SourceY = 0;
 
     // The lens hangs just below the source, shifted so the pointer's column lines up.
@@ -45,12 +50,14 @@ TickGeometry ComputeTickGeometry(double screenWidth, double screenHeight, double
 
 PixelRect LensWindowRect(const TickGeometry& g) {
     using forms::ToInt32;
-    return {ToInt32(g.LensLeft), ToInt32(g.LensTop), ToInt32(g.LensWidth), ToInt32(g.LensHeight)};
+    return {ToInt32(g.LensLeft) + g.FrameLeft, ToInt32(g.LensTop) + g.FrameTop, ToInt32(g.LensWidth),
+            ToInt32(g.LensHeight)};
 }
 
 PixelRect SourceCopyRect(const TickGeometry& g) {
     using forms::ToInt32;
-    return {ToInt32(g.SourceX), ToInt32(g.SourceY), ToInt32(g.SourceWidth), ToInt32(g.SourceHeight)};
+    return {ToInt32(g.SourceX) + g.FrameLeft, ToInt32(g.SourceY) + g.FrameTop, ToInt32(g.SourceWidth),
+            ToInt32(g.SourceHeight)};
 }
 
 bool CaptureMayFindOldLens(const std::optional<PixelRect>& shownLens, const PixelRect& lens,

@@ -4,6 +4,7 @@
 
 #include "forms/application.h"
 #include "forms/composition.h"
+#include "forms/monitors.h"
 #include "forms/retained_image.h"
 #include "magnifier/capture_screen.h"
 #include "magnifier/frm_origine.h"
@@ -36,7 +37,12 @@ void FrmVistak::ZoomTimer_Timer() {
     if (GetCursorPos(&pointer)) CursorPoint = pointer;
     // Unlike the design, which flips the lens above the pointer after the first yield: the geometry is
     // taken whole before it, so a factor chosen inside that yield waits for the next tick.
-    const TickGeometry tick = ComputeTickGeometry(ScreenWidth, ScreenHeight, ZoomFactor, CursorPoint.x, CursorPoint.y);
+    // Unlike the design, which measures against the primary display: the lens works in the frame of
+    // the monitor under the pointer (of the nearest one, for a stale reading on none).
+    const RECT monitor = forms::MonitorUnder(CursorPoint);
+    const TickGeometry tick = ComputeTickGeometry(
+        {monitor.left, monitor.top, monitor.right - monitor.left, monitor.bottom - monitor.top}, ZoomFactor,
+        CursorPoint.x, CursorPoint.y);
     if (!YieldAndStillLoaded(*this)) return;
 
     // Handle() and Image() would load the lens anew if it were closed: YieldAndStillLoaded stops the tick first.
@@ -47,8 +53,10 @@ void FrmVistak::ZoomTimer_Timer() {
 
     // The wait for the compositor's next frame (up to one, about 17 ms) only where the copy could find
     // the lens's last image.
-    if (CaptureMayFindOldLens(shown, lens, SourceCopyRect(tick))) forms::FlushComposition();
-    CaptureScreen(tick.SourceWidth, tick.SourceHeight, tick.SourceX, tick.SourceY);
+    const PixelRect source = SourceCopyRect(tick);
+    if (CaptureMayFindOldLens(shown, lens, source)) forms::FlushComposition();
+    // The source's corner in screen pixels; its size as held, which the capture rounds as the corner was.
+    CaptureScreen(tick.SourceWidth, tick.SourceHeight, source.x, source.y);
     if (!YieldAndStillLoaded(*this)) return;
 
     forms::StretchDraw(Image(), 0, 0, tick.LensWidth, tick.LensHeight, frmOrigine().Image(), 0, 0,

@@ -6,7 +6,7 @@
 using CaptureScreenTest = ProgramTest;
 
 TEST_F(CaptureScreenTest, CopiesTheRectangleIntoThePictureAndAFailedCopyKeepsThePreviousOne) {
-    ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
+    ScreenDC.Reset(GetDC(nullptr));
     // Red and green side by side on the screen: the test form stands at (100, 100).
     TestForm colours;
     colours.Show();
