@@ -7,6 +7,7 @@ import pathlib
 import re
 import select
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -40,6 +41,19 @@ def helper_exe(env_name):
     if not os.path.exists(path):
         raise AssertionError(f"{env_name} names no program: {path!r}")
     return path
+
+
+def end_on_sigterm(signum, frame):
+    """A test ended with SIGTERM (by timeout(1), a user, or a test runner told to send it) ends, by their ids, what
+    its displays started, and the displays. The runner's SIGKILL (ctest's, at a test's time limit) reaches the test
+    and every process it started, X servers included; Wine's server and services, which leave their parent, end
+    once their X server has gone."""
+    for display in list(OPEN_DISPLAYS):
+        display.__exit__()
+    os._exit(128 + signum)
+
+
+signal.signal(signal.SIGTERM, end_on_sigterm)
 
 
 class Display:
@@ -129,7 +143,11 @@ class Display:
         finally:  # the displays go even when a Wine process would not, the nested one first
             for server in reversed(self.servers):
                 server.terminate()
-                server.wait(timeout=10)
+                try:
+                    server.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    server.kill()
+                    server.wait()
                 server.stdout.close()
             self.servers = []
             self.errors.close()
