@@ -82,6 +82,8 @@ int LogicalPixelsPerInch() {
     return dpi > 0 ? dpi : 96;
 }
 
-int TwipsToPixels(int twips) { return MulDiv(twips, LogicalPixelsPerInch(), 1440); }
+int TwipsToPixels(int twips) { return TwipsToPixels(twips, LogicalPixelsPerInch()); }
+
+int TwipsToPixels(int twips, int pixelsPerInch) { return MulDiv(twips, pixelsPerInch, 1440); }
 
 }  // namespace forms

@@ -30,7 +30,9 @@ std::wstring ProgramFolder();
 // The decimal separator of the user's locale, in the ANSI code page.
 char DecimalSeparator();
 
+// The system's logical pixels per inch, which every form is laid out for when it is made.
 int LogicalPixelsPerInch();
 int TwipsToPixels(int twips);
+int TwipsToPixels(int twips, int pixelsPerInch);
 
 }  // namespace forms

@@ -14,26 +14,26 @@ COLORREF ResolveColour(ColourRef colour) {
     return static_cast<COLORREF>(colour);
 }
 
-HFONT CreateDesignFont(const FontDesign& font) {
-    const int height = -static_cast<int>(std::lround(font.points * LogicalPixelsPerInch() / 72.0));
+HFONT CreateDesignFont(const FontDesign& font, int pixelsPerInch) {
+    const int height = -static_cast<int>(std::lround(font.points * pixelsPerInch / 72.0));
     return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face);
 }
 
-RECT PixelsOf(const Placement& place) {
-    const int left = TwipsToPixels(place.left);
-    const int top = TwipsToPixels(place.top);
-    return RECT{left, top, left + TwipsToPixels(place.width), top + TwipsToPixels(place.height)};
+RECT PixelsOf(const Placement& place, int pixelsPerInch) {
+    const int left = TwipsToPixels(place.left, pixelsPerInch);
+    const int top = TwipsToPixels(place.top, pixelsPerInch);
+    return RECT{left, top, left + TwipsToPixels(place.width, pixelsPerInch),
+                top + TwipsToPixels(place.height, pixelsPerInch)};
 }
 
-Control::Control(Form& form, Control* container, int tabIndex)
-    : form_(form), container_(container), tabIndex_(tabIndex) {
+Control::Control(Form& form, Control* container, const Placement& place, int tabIndex)
+    : form_(form), container_(container), place_(place), tabIndex_(tabIndex) {
     form.Attach(this);
 }
 
-HWND Control::CreateChild(const char* className, const char* caption, DWORD style, const Placement& place,
-                          HWND parent, int id) const {
-    const RECT area = PixelsOf(place);
+HWND Control::CreateChild(const char* className, const char* caption, DWORD style, HWND parent, int id) const {
+    const RECT area = PixelsOf(place_, LogicalPixelsPerInch());
     return CreateWindowExA(0, className, caption, WS_CHILD | WS_VISIBLE | style, area.left, area.top,
                            area.right - area.left, area.bottom - area.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
@@ -49,8 +49,21 @@ void Control::Create(HWND formWindow) {
     if (!window_) throw OutOfMemory();
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (const FontDesign* font = Font()) {
-        font_.Reset(CreateDesignFont(*font));
+        font_.Reset(CreateDesignFont(*font, LogicalPixelsPerInch()));
         SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    }
+}
+
+void Control::ScaleTo(int pixelsPerInch) {
+    if (!window_) return;
+    const RECT area = PixelsOf(place_, pixelsPerInch);
+    SetWindowPos(window_, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const FontDesign* font = Font()) {
+        // The control's old font goes only once the control draws with the new one.
+        OwnedFont scaled(CreateDesignFont(*font, pixelsPerInch));
+        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(scaled.Get()), TRUE);
+        font_ = std::move(scaled);
     }
 }
 
@@ -75,11 +88,11 @@ LRESULT Control::ColourStatic(HDC dc, HWND child, HBRUSH containerBrush) {
 }
 
 Label::Label(Form& form, const LabelDesign& design, Control* container)
-    : Control(form, container, design.tabIndex), design_(design) {}
+    : Control(form, container, design.place, design.tabIndex), design_(design) {}
 
 HWND Label::CreateWindowIn(HWND parent, int id) {
     if (design_.background != kNoColour) background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
-    return CreateChild("STATIC", design_.caption, SS_CENTER, design_.place, parent, id);
+    return CreateChild("STATIC", design_.caption, SS_CENTER, parent, id);
 }
 
 void Label::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
@@ -95,10 +108,10 @@ LRESULT Label::Colour(HDC dc, HBRUSH containerBrush) const {
 }
 
 Button::Button(Form& form, const ButtonDesign& design, std::function<void()> onClick)
-    : Control(form, nullptr, design.tabIndex), design_(design), onClick_(std::move(onClick)) {}
+    : Control(form, nullptr, design.place, design.tabIndex), design_(design), onClick_(std::move(onClick)) {}
 
 HWND Button::CreateWindowIn(HWND parent, int id) {
-    return CreateChild("BUTTON", design_.caption, BS_PUSHBUTTON | WS_TABSTOP, design_.place, parent, id);
+    return CreateChild("BUTTON", design_.caption, BS_PUSHBUTTON | WS_TABSTOP, parent, id);
 }
 
 void Button::OnCommand(WORD code) {
@@ -106,10 +119,10 @@ void Button::OnCommand(WORD code) {
 }
 
 TextBox::TextBox(Form& form, const TextBoxDesign& design, std::function<void(int keyCode)> onKeyDown)
-    : Control(form, nullptr, design.tabIndex), design_(design), onKeyDown_(std::move(onKeyDown)) {}
+    : Control(form, nullptr, design.place, design.tabIndex), design_(design), onKeyDown_(std::move(onKeyDown)) {}
 
 HWND TextBox::CreateWindowIn(HWND parent, int id) {
-    HWND window = CreateChild("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, design_.place, parent, id);
+    HWND window = CreateChild("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, parent, id);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Control*>(this)));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBox::SubclassProc)));
@@ -127,7 +140,7 @@ LRESULT CALLBACK TextBox::SubclassProc(HWND window, UINT message, WPARAM wParam,
 }
 
 PictureBox::PictureBox(Form& form, const BoxDesign& design)
-    : Control(form, nullptr, design.tabIndex), design_(design) {}
+    : Control(form, nullptr, design.place, design.tabIndex), design_(design) {}
 
 HWND PictureBox::CreateWindowIn(HWND parent, int id) {
     static const bool registered = [] {
@@ -143,7 +156,7 @@ HWND PictureBox::CreateWindowIn(HWND parent, int id) {
     }();
     (void)registered;
     background_.Reset(CreateSolidBrush(ResolveColour(design_.background)));
-    return CreateChild("FormsPictureBox", "", 0, design_.place, parent, id);
+    return CreateChild("FormsPictureBox", "", 0, parent, id);
 }
 
 LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

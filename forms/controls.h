@@ -17,7 +17,7 @@ class Form;
 class Control {
 public:
     // The form creates its controls as it loads, in tab order, each container before what it holds.
-    Control(Form& form, Control* container, int tabIndex);
+    Control(Form& form, Control* container, const Placement& place, int tabIndex);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -29,6 +29,8 @@ public:
     // Called by the form.
     void Create(HWND formWindow);
     void Destroy();
+    // Places the control and makes its font for a number of pixels per inch.
+    void ScaleTo(int pixelsPerInch);
     virtual void OnCommand(WORD /*code*/) {}
     // WM_CTLCOLORSTATIC for a child of this control's window; 0 when the child is not ours.
     static LRESULT ColourStatic(HDC dc, HWND child, HBRUSH containerBrush);
@@ -36,12 +38,12 @@ public:
 protected:
     virtual HWND CreateWindowIn(HWND parent, int id) = 0;
     virtual const FontDesign* Font() const { return nullptr; }
-    HWND CreateChild(const char* className, const char* caption, DWORD style, const Placement& place, HWND parent,
-                     int id) const;
+    HWND CreateChild(const char* className, const char* caption, DWORD style, HWND parent, int id) const;
     Form& form_;
 
 private:
     Control* container_;
+    const Placement& place_;
     int tabIndex_;
     HWND window_ = nullptr;
     OwnedFont font_;
@@ -114,7 +116,7 @@ private:
 
 // A colour reference resolved to the RGB value it stands for now.
 COLORREF ResolveColour(ColourRef colour);
-HFONT CreateDesignFont(const FontDesign& font);
-RECT PixelsOf(const Placement& place);
+HFONT CreateDesignFont(const FontDesign& font, int pixelsPerInch);
+RECT PixelsOf(const Placement& place, int pixelsPerInch);
 
 }  // namespace forms

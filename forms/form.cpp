@@ -42,6 +42,9 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
     }
 }
 
+// WM_DPICHANGED, sent from Windows 8.1 on; Vista's headers lack it.
+constexpr UINT kDpiChanged = 0x02E0;
+
 // Forms are owned by this hidden window, so that none of them has a taskbar button.
 HWND ApplicationWindow() {
     static OwnedWindow window = [] {
@@ -304,6 +307,12 @@ void Form::PaintBackground(HDC dc) {
                info.bmWidth, info.bmHeight, SRCCOPY);
 }
 
+void Form::ScaleTo(int pixelsPerInch, const RECT& suggested) {
+    for (Control* control : controls_) control->ScaleTo(pixelsPerInch);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::FocusFirstControl() {
     for (Control* control : controls_) {
         HWND child = control->Handle();
@@ -393,6 +402,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ENDSESSION:
         if (wParam) EndSession();
+        return 0;
+    case kDpiChanged:
+        if (!FollowsMonitorScaling()) break;
+        // Both axes have the same number of pixels per inch.
+        ScaleTo(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         if (message == TaskbarCreatedMessage()) {

@@ -71,6 +71,10 @@ protected:
     virtual bool UsesDialogKeys() const { return false; }
     // A form that is never shown does not keep the program running on its own.
     virtual bool KeepsProgramRunning() const { return true; }
+    // Moved to a monitor of another scaling (Windows 8.1 on, per-monitor aware), such a form lays out its
+    // controls and fonts for that monitor and takes the size Windows suggests; the others leave the
+    // message to Windows.
+    virtual bool FollowsMonitorScaling() const { return false; }
 
 private:
     friend class Control;
@@ -82,6 +86,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateWindowFromDesign();
     void PaintBackground(HDC dc);
+    void ScaleTo(int pixelsPerInch, const RECT& suggested);
     void Activated();
     void FocusFirstControl();
     Control* ControlOf(HWND window) const;

@@ -1,12 +1,16 @@
 #include "forms/monitors.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "forms/monitor_choice.h"
 
 namespace forms {
 
 namespace {
 
 struct Measures {
+    std::vector<MonitorArea> monitors;  // the primary first
     SIZE primary{};
     SIZE largest{};
 };
@@ -15,22 +19,36 @@ Measures measures;
 bool measured = false;
 void (*displayChangeHandler)() = nullptr;
 
-LONG Width(const RECT& r) { return r.right - r.left; }
-LONG Height(const RECT& r) { return r.bottom - r.top; }
-
-BOOL CALLBACK GrowToMonitor(HMONITOR, HDC, RECT* monitor, LPARAM largest) {
-    SIZE& size = *reinterpret_cast<SIZE*>(largest);
-    size = {std::max(size.cx, Width(*monitor)), std::max(size.cy, Height(*monitor))};
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT*, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    const RECT& r = info.rcMonitor;
+    auto& monitors = *reinterpret_cast<std::vector<MonitorArea>*>(list);
+    const MonitorArea area{r.left, r.top, r.right, r.bottom};
+    // The primary first: of monitors equally near a point off them all, the first is chosen.
+    if (info.dwFlags & MONITORINFOF_PRIMARY) {
+        monitors.insert(monitors.begin(), area);
+    } else {
+        monitors.push_back(area);
+    }
     return TRUE;
 }
 
-// Kept rather than asked of the system at each use: they change only with the displays.
+// Kept rather than asked of the system at each tick: under Wine each question costs as much as
+// reading the pointer. They change only with the displays.
 const Measures& Measured() {
     if (!measured) {
-        const RECT primary = MonitorUnder(POINT{0, 0});
-        measures.primary = {Width(primary), Height(primary)};
-        measures.largest = measures.primary;
-        EnumDisplayMonitors(nullptr, nullptr, GrowToMonitor, reinterpret_cast<LPARAM>(&measures.largest));
+        measures = {};
+        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&measures.monitors));
+        if (!measures.monitors.empty()) {
+            const MonitorArea& primary = measures.monitors.front();
+            measures.primary = {primary.right - primary.left, primary.bottom - primary.top};
+        }
+        for (const MonitorArea& m : measures.monitors) {
+            measures.largest = {std::max(measures.largest.cx, LONG{m.right - m.left}),
+                                std::max(measures.largest.cy, LONG{m.bottom - m.top})};
+        }
         measured = true;
     }
     return measures;
@@ -43,11 +61,10 @@ SIZE ScreenPixels() { return Measured().primary; }
 SIZE LargestMonitorPixels() { return Measured().largest; }
 
 RECT MonitorUnder(POINT point) {
-    // With at least one monitor there is always a nearest one; with none the rectangle stays empty.
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info);
-    return info.rcMonitor;
+    const std::vector<MonitorArea>& monitors = Measured().monitors;
+    if (monitors.empty()) return RECT{};
+    const MonitorArea& m = monitors[NearestMonitor(monitors, point.x, point.y)];
+    return RECT{m.left, m.top, m.right, m.bottom};
 }
 
 void OnDisplayChange(void (*handler)()) { displayChangeHandler = handler; }

@@ -12,7 +12,7 @@ SIZE ScreenPixels();
 // window shows on one monitor is larger.
 SIZE LargestMonitorPixels();
 // The rectangle of the monitor that holds the point, or of the nearest one for a point on none,
-// in screen pixels. Asked of the system each time, so it follows a change at once.
+// in screen pixels; empty while the system lists no monitor.
 RECT MonitorUnder(POINT point);
 
 // The program's handler for a change of the displays. It runs as an event handler does, once the

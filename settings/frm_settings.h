@@ -17,6 +17,8 @@ private:
 
     void Form_Activate() override;
     bool UsesDialogKeys() const override { return true; }
+    // The lens and the splash leave it to Windows: the tick sizes the lens, the splash keeps the system's scaling.
+    bool FollowsMonitorScaling() const override { return true; }
     void optZoom_Click(int Index);
     void cmdExit_Click(int Index);
 };

@@ -1,8 +1,32 @@
+#include <tuple>
+
 #include "forms/handles.h"
 #include "program_test.h"
 #include "settings/close_settings.h"
 
 namespace {
+
+// Where a control lies in its window's client area, its size, and the height of its font.
+struct Layout {
+    int left, top, width, height, fontHeight;
+};
+
+Layout LayoutOf(HWND control) {
+    RECT area;
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&area), 2);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top, static_cast<int>(font.lfHeight)};
+}
+
+RECT WindowRect(HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return frame;
+}
+
+std::tuple<LONG, LONG, LONG, LONG> Tie(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 using SettingsWindow = ProgramTest;
 
@@ -19,6 +43,34 @@ TEST_F(SettingsWindow, ClosingGoesOnWhenTheFileCannotBeWritten) {
     EXPECT_EQ(ZoomFactor, 3.5);
     EXPECT_FALSE(frmSettings().IsLoaded());
     EXPECT_TRUE(frmVistak().ZoomTimer.Enabled()) << "the lens did not resume";
+}
+
+// Moved to a monitor of 150 % scaling, the window takes the size and place Windows suggests, and its
+// controls and their fonts grow with it (each rounded once from the design); moved back, all is as before.
+// Windows sends the message; here the test does, since Wine gives every monitor the same scaling.
+TEST_F(SettingsWindow, FollowsTheScalingOfTheMonitorItMovesTo) {
+    constexpr UINT kDpiChanged = 0x02E0;
+    HWND window = frmSettings().Handle();
+    HWND button = frmSettings().cmdExit[0].Handle();
+    const RECT before = WindowRect(window);
+    const Layout small = LayoutOf(button);
+    const auto scaled = [](int pixels) { return pixels * 3 / 2.0; };
+
+    RECT larger{before.left + 40, before.top + 30, before.left + 40 + (before.right - before.left) * 3 / 2,
+                before.top + 30 + (before.bottom - before.top) * 3 / 2};
+    SendMessageW(window, kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&larger));
+    EXPECT_EQ(Tie(WindowRect(window)), Tie(larger));
+    const Layout large = LayoutOf(button);
+    const std::pair<int, int> grown[] = {{large.left, small.left}, {large.top, small.top}, {large.width, small.width},
+                                         {large.height, small.height}, {large.fontHeight, small.fontHeight}};
+    for (const auto& [now, was] : grown) EXPECT_NEAR(now, scaled(was), 1) << "was " << was;
+
+    RECT back = before;
+    SendMessageW(window, kDpiChanged, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
+    EXPECT_EQ(Tie(WindowRect(window)), Tie(before));
+    const Layout again = LayoutOf(button);
+    EXPECT_EQ(std::tie(again.left, again.top, again.width, again.height, again.fontHeight),
+              std::tie(small.left, small.top, small.width, small.height, small.fontHeight));
 }
 
 }  // namespace
