@@ -11,9 +11,9 @@ ZOOM = 2.5  # the start zoom
 PRIMARY = (0, 0, *design.SCREEN)
 # Each layout: its monitors (Windows' left, top, width, height; the primary first) and the pointer's way, in Windows'
 # coordinates: the other monitor's middle, near each of its edges, and across the border with the primary.
-# Where the primary is not X's first screen (the largest is, see Display), Wine keeps the pointer within the monitors'
-# rectangle in Windows' coordinates taken as X's: left of X's column 1024 in the first layout, 1088 in the last. The
-# left monitor's last 256 columns and the below one's last 64 lie out of the pointer's reach.
+# Where the primary is not X's first screen (the largest is, see Display), the pointer stays, while Vistak runs, within
+# the monitors' rectangle in Windows' coordinates taken as X's (measured, cause unknown): left of X's column 1024 in the
+# first layout, 1088 in the last. The left monitor's last 256 columns and the below one's last 64 are out of its reach.
 LAYOUTS = {
     "LargerLeft": ([PRIMARY, (-1280, 0, 1280, 1024)],
                    [(-640, 512), (-1275, 300), (-640, 10), (-640, 1015), (-257, 500), (0, 500)]),
