@@ -5,7 +5,8 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
-          x11-utils imagemagick python3 python3-pefile locales procps clang strip-nondeterminism chromium)
+          x11-utils imagemagick python3 python3-pefile locales procps clang strip-nondeterminism chromium
+          xserver-xephyr)
 # The guides' browser test runs on Node.js; a newer one already here (node 20 on CI) is kept.
 command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 if [ "$(id -u)" = 0 ] && ! dpkg --print-foreign-architectures | grep -q i386; then

@@ -1,7 +1,8 @@
 """Runs Vistak on the current (virtual) display as a user would and saves
 screenshots of the lens at work and of the settings window, then, with the Wine
 prefix's system colours set to a dark high-contrast scheme for one more run,
-the settings window as such a theme draws it (and the contrast of its title).
+the settings window as such a theme draws it (and the contrast of its title),
+and last, on a private display with two monitors, the lens on the second one.
 
 usage: screenshot.py VISTAK_EXE OUTDIR
 """
@@ -11,6 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+import vistak_e2e  # noqa: E402
 from vistak_e2e import poll  # noqa: E402
 
 exe, outdir = sys.argv[1], sys.argv[2]
@@ -93,21 +95,52 @@ def title_contrast(path):
     return background, ink, contrast(background, ink)
 
 
-# Something to magnify, drawn without fonts: lines ever closer together, a
-# checkerboard, rings and coloured bars on a gradient.
-card = os.path.join(outdir, "test-card.png")
-draw = []
-x = 40
-for gap in range(8, 1, -1):
-    for _ in range(6):
-        draw += ["-draw", f"line {x},90 {x},130"]
-        x += gap
-draw += ["-fill", "none", "-stroke", "#202020"]
-draw += [arg for r in range(6, 60, 6) for arg in ("-draw", f"circle 760,140 {760 + r},140")]
-subprocess.run(["convert", "-size", "1024x768", "gradient:#2060c0-#f0f0ff", "-stroke", "black", *draw,
-                "(", "-size", "240x48", "pattern:checkerboard", ")", "-geometry", "+262+86", "-composite",
-                "-stroke", "none", "-fill", "#c02020", "-draw", "rectangle 40,300 300,360",
-                "-fill", "#20a040", "-draw", "rectangle 320,300 580,360", card], check=True)
+def test_card(name, size):
+    """Something to magnify, drawn without fonts: lines ever closer together, a
+    checkerboard, rings and coloured bars on a gradient."""
+    path = os.path.join(outdir, name)
+    draw = []
+    x = 40
+    for gap in range(8, 1, -1):
+        for _ in range(6):
+            draw += ["-draw", f"line {x},90 {x},130"]
+            x += gap
+    draw += ["-fill", "none", "-stroke", "#202020"]
+    draw += [arg for r in range(6, 60, 6) for arg in ("-draw", f"circle 760,140 {760 + r},140")]
+    subprocess.run(["convert", "-size", size, "gradient:#2060c0-#f0f0ff", "-stroke", "black", *draw,
+                    "(", "-size", "240x48", "pattern:checkerboard", ")", "-geometry", "+262+86", "-composite",
+                    "-stroke", "none", "-fill", "#c02020", "-draw", "rectangle 40,300 300,360",
+                    "-fill", "#20a040", "-draw", "rectangle 320,300 580,360", path], check=True)
+    return path
+
+
+def lens_on_second_monitor(name):
+    """A larger second monitor right of the primary, on a Xephyr (as the end-to-end tests make it), each with a test
+    card; the lens over the second one's rings takes that monitor's size."""
+    primary, second = (0, 0, 1024, 768), (1024, 0, 1280, 1024)
+    vistak_e2e.PREFIX = env.get("WINEPREFIX", vistak_e2e.PREFIX)
+    with vistak_e2e.Display(1024, 768, monitors=[primary, second]) as display:
+        for monitor, picture in ((primary, card), (second, test_card("test-card-wide.png", "1280x1024"))):
+            display.start(["display", "-geometry", f"+{monitor[0]}+{monitor[1]}", "-immutable", picture])
+            poll(lambda: display.windows(name=f"ImageMagick: {os.path.basename(picture)}"), timeout=20,
+                 what=f"the test card on the monitor at {monitor}")
+        vistak = display.start([wine, exe])
+        splash = poll(lambda: [w for w in display.windows(pid=vistak.pid) if w[3:5] == (308, 383)], timeout=60,
+                      what="the splash")[0]
+        display.click(splash[1] + 154, splash[2] + 150)
+        poll(lambda: display.geometry(splash[0]) is None, timeout=30, what="the splash to go")
+        display.xdotool("mousemove", second[0] + 760, 150)
+        poll(lambda: [w for w in display.windows(pid=vistak.pid) if w[3:5] == (640, 128)], timeout=30,
+             what="the lens on the second monitor")
+        time.sleep(1)
+        path = os.path.join(outdir, name)
+        # Below the primary lies no monitor: black, as no screen shows it.
+        subprocess.run(["import", "-window", "root", path], env=display.env, check=True)
+        subprocess.run(["convert", path, "-fill", "black", "-draw", "rectangle 0,768 1023,1023", path], check=True)
+        print("saved", path)
+
+
+card = test_card("test-card.png", "1024x768")
 viewer = subprocess.Popen(["display", "-geometry", "+0+0", "-backdrop", card], env=env)
 saved_colours = os.path.join(outdir, "colours-before.reg")
 program = None
@@ -143,3 +176,4 @@ finally:
     viewer.kill()
     if os.path.exists(saved_colours):
         regedit(saved_colours)
+lens_on_second_monitor("vistak-monitors.png")

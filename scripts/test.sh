@@ -25,7 +25,8 @@ ctest --test-dir build/host --output-on-failure -j "$jobs" | tee "$logs/host.log
 ctest --test-dir build/host-sanitize --output-on-failure -j "$jobs" | tee "$logs/sanitize.log" || status=1
 
 start_xvfb 1024x768
-trap 'kill "$xvfb_pid" 2>/dev/null; WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null || true' EXIT
+# The Wine server first, while its display still runs, then the display.
+trap 'WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null; kill "$xvfb_pid" 2>/dev/null || true' EXIT
 prepare_prefix "$PWD/build/wineprefix"
 ctest --test-dir "$wine_build" --output-on-failure | tee "$logs/wine.log" || status=1
 logs_run=("$logs"/host.log "$logs"/sanitize.log "$logs"/wine.log)

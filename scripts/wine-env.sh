@@ -18,6 +18,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # Starts a private Xvfb (WIDTHxHEIGHT) and sets DISPLAY; its process id is in xvfb_pid.
 # Xvfb picks a free display number itself and writes it once it accepts clients; it
 # does not reset when its last client leaves, which would refuse the next one meanwhile.
+# One that does not start within 10 s is ended.
 start_xvfb() {
   local number_file
   number_file=$(mktemp)
@@ -33,6 +34,8 @@ start_xvfb() {
     sleep 0.1
   done
   rm -f "$number_file"
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
   echo "could not start Xvfb" >&2
   return 1
 }

@@ -43,3 +43,21 @@ ZOOM = {
 }
 
 TRAY_NAME = "Wine System Tray"
+
+
+def tick(monitor, zoom, pointer):
+    """Where a tick puts the lens and where its source starts, worked in the frame of the monitor (left, top, width,
+    height) under the pointer, each value rounded there (to even) before the monitor's corner is added: the lens
+    (left, top, width, height) and the source's corner, in Windows' coordinates."""
+    left, top, width, height = monitor
+    x, y = pointer[0] - left, pointer[1] - top
+    lens_width, lens_height = min(width / 5 * zoom, width), height / 8 / 2.5 * zoom
+    offset_y = lens_height / zoom / 2
+    lens_left = max(x - 32 * zoom * 2, 0)
+    lens_top = min(y, height) + offset_y
+    if lens_top > height - lens_height:  # above the pointer
+        lens_top = (min(y, height) - lens_height) - offset_y * zoom
+    if lens_top <= lens_height / zoom:  # pushed down, to twice the source's height
+        lens_top = lens_height / zoom + offset_y + offset_y
+    lens = (round(lens_left) + left, round(lens_top) + top, round(lens_width), round(lens_height))
+    return lens, (round(max(x - 64, 0)) + left, round(max(y - offset_y, 0)) + top)

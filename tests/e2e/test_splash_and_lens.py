@@ -90,27 +90,8 @@ class StartupTest(Session):
                                       (design.ELSEWHERE, design.LENS_ELSEWHERE[:2], (636, 581))]:
             with self.subTest(pointer=pointer):
                 self.move_and_wait_lens(pointer, (*lens, *design.LENS_SIZE))
-                width, height = min(design.LENS_SIZE[0], design.SCREEN[0] - lens[0]), design.LENS_SIZE[1]
-                # Each lens pixel shows the screen's pixel under it in the source area, replicated: checked where
-                # the source point lies well inside a plain patch of the screen, off the lens's own top row.
-                gx, gy = max(0, source[0] - 2), max(0, source[1] - 2)
-                screen = self.display.pixels(gx, gy, 210, 44)
-                samples = []
-                for ly in range(1, height - 6, 3):
-                    for lx in range(1, width - 1, 5):
-                        sx, sy = source[0] + lx / ZOOM, source[1] + ly / ZOOM
-                        around = {screen[int(sy + e) - gy][int(sx + d) - gx] for d in (-1.5, 0, 1.5)
-                                  for e in (-1.5, 0, 1.5) if sx + d >= gx and sy + e >= gy}
-                        if len(around) == 1:
-                            samples.append((lx, ly, around.pop()))
-                self.assertGreater(len({want for *_, want in samples}), 8, "the screen under the source is too plain")
-
-                def wrong():
-                    shown = self.display.pixels(*lens, width, height)
-                    return [(lx, ly, shown[ly][lx], want) for lx, ly, want in samples if shown[ly][lx] != want][:5]
-
-                poll(wrong, timeout=8, interval=0.2, what=f"the enlarged picture among {len(samples)} samples "
-                     "(lens x, lens y, shown, expected)", expect=[])
+                self.assert_lens_shows(lens, source, ZOOM, (min(design.LENS_SIZE[0], design.SCREEN[0] - lens[0]),
+                                                            design.LENS_SIZE[1]))
 
     def test_untrapped_error_shows_one_report_hides_lens_and_ends_process(self):
         # This build's zoom turns absurd a moment after the lens shows, and the next tick overflows.

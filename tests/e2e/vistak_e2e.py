@@ -1,10 +1,13 @@
 """Drives the real Vistak.exe under Wine on a private Xvfb display, as a user would.
 Environment: VISTAK_ZIP (the release zip, whose Vistak.exe runs), WINE (the wine or wine64 loader),
 E2E_WINEPREFIX (the tests' own prefix)."""
+import math
 import os
 import pathlib
 import re
+import select
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -40,13 +43,32 @@ def helper_exe(env_name):
     return path
 
 
+def end_on_sigterm(signum, frame):
+    """A test ended with SIGTERM (by timeout(1), a user, or a test runner told to send it) ends, by their ids, what
+    its displays started, and the displays. The runner's SIGKILL (ctest's, at a test's time limit) reaches the test
+    and every process it started, X servers included; Wine's server and services, which leave their parent, end
+    once their X server has gone."""
+    for display in list(OPEN_DISPLAYS):
+        display.__exit__()
+    os._exit(128 + signum)
+
+
+signal.signal(signal.SIGTERM, end_on_sigterm)
+
+
 class Display:
     """A private Xvfb with the Wine prefix's server bound to it, at a number of logical pixels per inch; leaving
-    it ends, by their ids, the processes started through it, then the Wine server."""
+    it ends, by their ids, the processes started through it, then the Wine server.
+    With monitors (Windows' rectangles (left, top, width, height), the primary first, at (0, 0)) the programs run on
+    a Xephyr nested in the Xvfb, one monitor per Xephyr screen, which Wine reports through Xinerama (a server with
+    RandR would report one monitor). X's origin lies at the monitors' top-left, Windows' at the primary's: origin
+    is where Windows' (0, 0) lies in X."""
 
-    def __init__(self, width, height, dpi=96):
+    def __init__(self, width, height, dpi=96, monitors=None):
         self.width, self.height, self.dpi = width, height, dpi
-        self.xvfb = None
+        self.monitors = monitors
+        self.origin = (-min(m[0] for m in monitors), -min(m[1] for m in monitors)) if monitors else (0, 0)
+        self.servers = []  # Xvfb, then Xephyr
         self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="fixme-all", WINEDLLOVERRIDES="mscoree,mshtml=")
         self.errors = tempfile.TemporaryFile(mode="w+")  # Wine's own errors, for a failure report
         self.processes = []
@@ -54,26 +76,63 @@ class Display:
     def __enter__(self):
         OPEN_DISPLAYS.append(self)
         try:
-            # Xvfb reports the free display number it took once it accepts clients. It must not reset when
-            # its last client leaves: it would refuse Wine's first connection after the tests' xwininfo.
-            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-noreset", "-screen", "0",
-                                          f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
-                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-            number = self.xvfb.stdout.readline().strip()
-            if not number.isdigit():
-                raise AssertionError("Xvfb did not start")
-            self.env["DISPLAY"] = f":{number}"
+            self.start_x_server(["Xvfb", "-screen", "0", f"{self.width}x{self.height}x24"])
+            primary = 0
+            if self.monitors:
+                # Xephyr keeps the pointer, on every screen, within the first screen's size from that screen's
+                # corner: the largest monitor comes first, and Wine is told which is the primary.
+                order = sorted(self.monitors, key=lambda m: -m[2] * m[3])
+                if any(m[2] > order[0][2] or m[3] > order[0][3] for m in order):
+                    raise AssertionError(f"no monitor is at least as wide and as high as every other: {order}")
+                primary = order.index(self.monitors[0])
+                layout = [arg for m in order for arg in ("-origin", f"{m[0] + self.origin[0]},{m[1] + self.origin[1]}",
+                                                         "-screen", f"{m[2]}x{m[3]}")]
+                self.start_x_server(["Xephyr", "+xinerama", "-extension", "RANDR", *layout])
             # Wine's desktop process belongs to one display: the prefix's server starts afresh on this one. The dpi
-            # is set each time (which also creates the prefix), as a run that was killed may have left another; then
-            # no server runs until something starts here (the benchmark measures the display idle).
+            # and the primary monitor are set each time (which also creates the prefix), as a run that was killed
+            # may have left others; then no server runs until something starts here (the benchmark measures the
+            # display idle).
             self.stop_wine_server()
-            self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
-                      str(self.dpi), "/f"], check=False, timeout=300)
+            with tempfile.TemporaryDirectory() as folder:
+                settings = pathlib.Path(folder, "settings.reg")
+                settings.write_text(f'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n'
+                                    f'"LogPixels"=dword:{self.dpi:08x}\n\n'
+                                    f'[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"PrimaryMonitor"="{primary}"\n')
+                self.run([WINE, "reg", "import", f"Z:{settings}"], check=False, timeout=300)
             self.stop_wine_server()
         except BaseException:
             self.__exit__()
             raise
         return self
+
+    @property
+    def size(self):
+        """The X screen's width and height: all monitors' bounding box."""
+        if not self.monitors:
+            return self.width, self.height
+        return (max(m[0] + m[2] for m in self.monitors) + self.origin[0],
+                max(m[1] + m[3] for m in self.monitors) + self.origin[1])
+
+    def on_monitor(self, x, y):
+        """Whether a point of X's lies on a monitor (in the bounding box, a part may lie on none)."""
+        if not self.monitors:
+            return 0 <= x < self.width and 0 <= y < self.height
+        return any(0 <= x - m[0] - self.origin[0] < m[2] and 0 <= y - m[1] - self.origin[1] < m[3]
+                   for m in self.monitors)
+
+    def start_x_server(self, args, timeout=30):
+        """Starts an X server on the display in self.env (if any), on a free number that it reports once it accepts
+        clients, and makes it the display of what follows. It must not reset when its last client leaves: it would
+        refuse Wine's first connection after the tests' xwininfo."""
+        server = subprocess.Popen([*args[:1], "-displayfd", "1", "-noreset", "-nolisten", "tcp", *args[1:]],
+                                  env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.servers.append(server)
+        ready, number = select.select([server.stdout], [], [], timeout)[0], b""
+        if ready:
+            number = server.stdout.readline().strip()
+        if not number.isdigit():
+            raise AssertionError(f"{args[0]} did not start within {timeout} s")
+        self.env["DISPLAY"] = f":{number.decode()}"
 
     def __exit__(self, *exc):
         try:
@@ -81,11 +140,16 @@ class Display:
                 process.kill()  # nothing once it has ended
                 process.wait(timeout=10)
             self.stop_wine_server()
-        finally:  # the display goes even when a Wine process would not
-            if self.xvfb:
-                self.xvfb.terminate()
-                self.xvfb.wait(timeout=10)
-                self.xvfb.stdout.close()
+        finally:  # the displays go even when a Wine process would not, the nested one first
+            for server in reversed(self.servers):
+                server.terminate()
+                try:
+                    server.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    server.kill()
+                    server.wait()
+                server.stdout.close()
+            self.servers = []
             self.errors.close()
             if self in OPEN_DISPLAYS:
                 OPEN_DISPLAYS.remove(self)
@@ -161,6 +225,7 @@ class Session(unittest.TestCase):
     START = True
     SCREEN = design.SCREEN
     DESKTOP = None  # (width, height) of a Wine virtual desktop to run in, whose windows X does not see
+    MONITORS = None  # Windows' rectangles of several monitors, the primary first (see Display)
     DPI = 96
     ENV = None
     FILE_BEFORE_START = None  # bytes of a Vistak.txt to leave in the program's folder
@@ -173,8 +238,12 @@ class Session(unittest.TestCase):
             release.extract("Vistak.exe", self.folder)
         if self.FILE_BEFORE_START is not None:
             self.settings_path.write_bytes(self.FILE_BEFORE_START)
-        self.display = Display(*self.SCREEN, self.DPI).__enter__()
+        self.display = Display(*self.SCREEN, self.DPI, self.MONITORS).__enter__()
         self.addCleanup(self.display.__exit__)
+        if self.MONITORS:
+            reported = self.display.run([WINE, helper_exe("E2E_SYSTEM_MESSAGES"), "monitors"], timeout=60).stdout
+            self.assertEqual([tuple(map(int, row.split())) for row in reported.splitlines()], self.MONITORS,
+                             "Wine reports other monitors, or another primary")
         if self.DESKTOP:  # made by a process of its own, which holds its output as long as the desktop lives
             self.display.start([WINE, "explorer", "/desktop=vistak,{}x{}".format(*self.DESKTOP)])
             poll(lambda: self.display.windows(name=DESKTOP_WINDOW), timeout=60, what="the virtual desktop")
@@ -235,6 +304,34 @@ class Session(unittest.TestCase):
         self.display.xdotool("mousemove", *pointer)
         poll(lambda: self.display.geometry(self.lens), what=f"{what} to {expected} (pointer at {pointer})",
              expect=tuple(expected))
+
+    def assert_lens_shows(self, lens, source, zoom, size):
+        """Each lens pixel shows the screen's pixel under it in the source area, replicated: checked within size
+        (width, height) from the lens's corner, off its own top row, where the source point lies well inside a plain
+        patch of a monitor. lens and source are top-left corners, in X."""
+        width, height = size
+        gx, gy = max(0, source[0] - 2), max(0, source[1] - 2)
+        grab = (min(math.ceil(width / zoom) + 5, self.display.size[0] - gx),
+                min(math.ceil(height / zoom) + 5, self.display.size[1] - gy))
+        screen = self.display.pixels(gx, gy, *grab)
+        samples = []
+        for ly in range(1, height - 6, 3):
+            for lx in range(1, width - 1, 5):
+                sx, sy = source[0] + lx / zoom, source[1] + ly / zoom
+                around = [(int(sx + d), int(sy + e)) for d in (-1.5, 0, 1.5) for e in (-1.5, 0, 1.5)
+                          if gx <= sx + d < gx + grab[0] and gy <= sy + e < gy + grab[1]]
+                if (int(sx), int(sy)) in around and all(self.display.on_monitor(*point) for point in around):
+                    colours = {screen[y - gy][x - gx] for x, y in around}
+                    if len(colours) == 1:
+                        samples.append((lx, ly, colours.pop()))
+        self.assertGreater(len({want for *_, want in samples}), 8, "the screen under the source is too plain")
+
+        def wrong():
+            shown = self.display.pixels(*lens, width, height)
+            return [(lx, ly, shown[ly][lx], want) for lx, ly, want in samples if shown[ly][lx] != want][:5]
+
+        poll(wrong, timeout=8, interval=0.2, what=f"the enlarged picture among {len(samples)} samples "
+             "(lens x, lens y, shown, expected)", expect=[])
 
     def icon_point(self):
         """The middle of the tray's first cell, if the tray shows an icon there (it is hidden while it has none)."""

@@ -9,7 +9,9 @@
    resize W H: the primary display to W x H pixels, as a docking station or a
      user changing the resolution does;
    window CLASS: prints where the shown top-level window of that class lies
-     (left top width height): in a Wine virtual desktop no window is one of X's.
+     (left top width height): in a Wine virtual desktop no window is one of X's;
+   monitors: prints each monitor's rectangle (left top width height), the
+     primary's first.
    Exit status 0 when it found what it acts on and every window let the session end. */
 #include <windows.h>
 #include <shellapi.h>
@@ -68,10 +70,27 @@ static int PrintWindowRect(const char* className) {
     return 0;
 }
 
+static BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC dc, LPRECT rect, LPARAM primary) {
+    MONITORINFO info;
+    (void)dc;
+    (void)rect;
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY) == !primary)
+        printf("%ld %ld %ld %ld\n", info.rcMonitor.left, info.rcMonitor.top,
+               info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top);
+    return TRUE;
+}
+
+static int PrintMonitors(void) {
+    return !EnumDisplayMonitors(NULL, NULL, PrintMonitor, TRUE) ||
+           !EnumDisplayMonitors(NULL, NULL, PrintMonitor, FALSE);
+}
+
 int main(int argc, char** argv) {
     if (argc == 2 && strcmp(argv[1], "shell-restart") == 0) return RestartShell();
     if (argc == 4 && strcmp(argv[1], "resize") == 0) return Resize(argv[2], argv[3]);
     if (argc == 3 && strcmp(argv[1], "window") == 0) return PrintWindowRect(argv[2]);
+    if (argc == 2 && strcmp(argv[1], "monitors") == 0) return PrintMonitors();
     /* Every form is owned by one hidden window, which lives as long as any form does. */
     HWND form = FindWindowA("VistakLens", NULL);
     HWND application = form ? GetWindow(form, GW_OWNER) : NULL;
