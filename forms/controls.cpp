@@ -26,10 +26,11 @@ RECT PixelsOf(const Placement& place) {
     return RECT{left, top, left + TwipsToPixels(place.width), top + TwipsToPixels(place.height)};
 }
 
+// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
+constexpr int kFirstControlId = 100;
+
 Control::Control(Form& form, Control* container, int tabIndex)
-    : form_(form), container_(container), tabIndex_(tabIndex) {
-    form.Attach(this);
-}
+    : form_(form), container_(container), tabIndex_(tabIndex), id_(kFirstControlId + form.Attach(this)) {}
 
 HWND Control::CreateChild(const char* className, const char* caption, DWORD style, const Placement& place,
                           HWND parent, int id) const {
@@ -39,13 +40,10 @@ HWND Control::CreateChild(const char* className, const char* caption, DWORD styl
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
-// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
-constexpr int kFirstControlId = 100;
-
 void Control::Create(HWND formWindow) {
     if (window_) return;
     if (container_) container_->Create(formWindow);
-    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, kFirstControlId + tabIndex_);
+    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, id_);
     if (!window_) throw OutOfMemory();
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (const FontDesign* font = Font()) {

@@ -43,6 +43,7 @@ protected:
 private:
     Control* container_;
     int tabIndex_;
+    int id_;  // unique in the form, whatever the tab indexes
     HWND window_ = nullptr;
     OwnedFont font_;
 };

@@ -90,9 +90,10 @@ Form::Form(const FormDesign& design) : design_(design) {}
 
 // Kept in tab order, whatever order the members are declared in: the controls are created in it, and
 // the dialog keys and the first focus follow the order of creation.
-void Form::Attach(Control* control) {
+int Form::Attach(Control* control) {
     const auto before = [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); };
     controls_.insert(std::upper_bound(controls_.begin(), controls_.end(), control, before), control);
+    return static_cast<int>(controls_.size());
 }
 
 // A form destroyed while loaded goes as an unload goes, less what its derived
