@@ -293,10 +293,11 @@ void Form::PaintBackground(HDC dc) {
     GetObjectW(picture_.Get(), sizeof info, &info);
     OwnedDc source(CreateCompatibleDC(dc));
     Selection selected(source.Get(), picture_.Get());
-    // A picture is drawn for 96 pixels per inch and grows with the display as the design's twips do,
-    // so it fills the same share of the window at any scaling (at 96, pixel for pixel). Each pixel
-    // drawn is one of the picture's own: flat colours and hard edges stay as they are, where a
-    // halftone stretch would blend the text's and the lines' edges into colours the artwork lacks.
+    // Unlike the design, which does not stretch it: a picture is drawn for 96 pixels per inch and grows
+    // with the display as the design's twips do, so it fills the same share of the window at any scaling
+    // (at 96, pixel for pixel). Each pixel drawn is one of the picture's own: flat colours and hard edges
+    // stay as they are, where a halftone stretch would blend the text's and the lines' edges into colours
+    // the artwork lacks.
     const int dpi = LogicalPixelsPerInch();
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, 0, 0, MulDiv(info.bmWidth, dpi, 96), MulDiv(info.bmHeight, dpi, 96), source.Get(), 0, 0,
