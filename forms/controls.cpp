@@ -148,9 +148,10 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     auto box = static_cast<PictureBox*>(reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
     if (box) {
         if (message == WM_ERASEBKGND) {
-            RECT client;
-            GetClientRect(window, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, box->background_.Get());
+            RECT client{};
+            if (GetClientRect(window, &client)) {
+                FillRect(reinterpret_cast<HDC>(wParam), &client, box->background_.Get());
+            }
             return 1;
         }
         if (message == WM_CTLCOLORSTATIC) {

@@ -170,8 +170,9 @@ RetainedImage& Form::Image() {
     if (!design_.retainedImage) throw InvalidPicture();
     if (!image_) {
         // Made at first use, as large as the client area is by then (the lens has its
-        // size then, not its design size); it grows with what is drawn and painted.
-        RECT client;
+        // size then, not its design size); it grows with what is drawn and painted. A client area that
+        // cannot be read gives the smallest image.
+        RECT client{};
         GetClientRect(window_, &client);
         image_ = std::make_unique<RetainedImage>(std::max<int>(client.right, 1), std::max<int>(client.bottom, 1),
                                                  ResolveColour(design_.background));
@@ -260,14 +261,14 @@ void Form::Unload() {
 }
 
 void Form::SetLeft(int twips) {
-    RECT frame;
-    GetWindowRect(Handle(), &frame);
+    RECT frame{};
+    if (!GetWindowRect(Handle(), &frame)) return;
     SetWindowPos(window_, nullptr, TwipsToPixels(twips), frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetTop(int twips) {
-    RECT frame;
-    GetWindowRect(Handle(), &frame);
+    RECT frame{};
+    if (!GetWindowRect(Handle(), &frame)) return;
     SetWindowPos(window_, nullptr, frame.left, TwipsToPixels(twips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -278,15 +279,15 @@ void Form::Refresh() {
         return;
     }
     // Painting from the image at once saves the invalidation and the WM_PAINT round trip.
-    RECT client;
-    GetClientRect(window_, &client);
+    RECT client{};
+    if (!GetClientRect(window_, &client)) return;
     WindowDc dc(window_);
     Image().PaintOn(dc.Get(), client);
 }
 
 void Form::PaintBackground(HDC dc) {
-    RECT client;
-    GetClientRect(window_, &client);
+    RECT client{};
+    if (!GetClientRect(window_, &client)) return;
     FillRect(dc, &client, background_.Get());
     if (!picture_) return;
     BITMAP info{};
