@@ -7,25 +7,6 @@
 
 using CaptureScreenTest = ProgramTest;
 
-// Takes every GDI object the process may still make (Windows gives a process 10,000), until one is refused.
-class GdiObjectsUsedUp {
-public:
-    GdiObjectsUsedUp() {
-        while (regions_.size() < 100000) {
-            HRGN region = CreateRectRgn(0, 0, 1, 1);
-            if (!region) return;
-            regions_.push_back(region);
-        }
-    }
-    ~GdiObjectsUsedUp() {
-        for (HRGN region : regions_) DeleteObject(region);
-    }
-    bool Refused() const { return regions_.size() < 100000; }
-
-private:
-    std::vector<HRGN> regions_;
-};
-
 TEST_F(CaptureScreenTest, CopiesTheRectangleIntoThePictureAndAFailedCopyKeepsThePreviousOne) {
     ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
     // Red and green side by side on the screen: the test form stands at (100, 100).
@@ -72,8 +53,12 @@ TEST_F(CaptureScreenTest, ASurfaceThatCannotBeMadeLeavesThePreviousPicture) {
     showCapture();
     paint(RGB(0, 255, 0));
     {
-        const GdiObjectsUsedUp used;
-        ASSERT_TRUE(used.Refused());
+        // Every GDI object the process may still make (Windows gives a process 10,000), held for one capture.
+        std::vector<forms::Owned<HRGN, forms::DeleteGdiObject>> held;
+        do {
+            held.emplace_back(CreateRectRgn(0, 0, 1, 1));
+        } while (held.back() && held.size() < 100000);
+        ASSERT_FALSE(held.back()) << "no GDI object was refused";
         EXPECT_NO_THROW(CaptureScreen(20, 20, 105, 105));
     }
     EXPECT_NO_THROW(showCapture());
