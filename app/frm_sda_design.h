@@ -31,4 +31,6 @@ inline constexpr forms::LabelDesign Label1 = forms::LabelDesign()
 
 inline constexpr forms::TimerDesign TimerSDA = forms::TimerDesign().Interval(3000).Enabled(true);
 
+static_assert(forms::OwnTabIndexes(Picture1, Label1), "frmSDA: each control its own tab index");
+
 }  // namespace designs::sda

@@ -27,10 +27,11 @@ RECT PixelsOf(const Placement& place, int pixelsPerInch) {
                 top + TwipsToPixels(place.height, pixelsPerInch)};
 }
 
+// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
+constexpr int kFirstControlId = 100;
+
 Control::Control(Form& form, Control* container, const Placement& place, int tabIndex)
-    : form_(form), container_(container), place_(place), tabIndex_(tabIndex) {
-    form.Attach(this);
-}
+    : form_(form), container_(container), place_(place), tabIndex_(tabIndex), id_(kFirstControlId + form.Attach(this)) {}
 
 HWND Control::CreateChild(const char* className, const char* caption, DWORD style, HWND parent, int id) const {
     const RECT area = PixelsOf(place_, LogicalPixelsPerInch());
@@ -39,13 +40,10 @@ HWND Control::CreateChild(const char* className, const char* caption, DWORD styl
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
-// Control identifiers start clear of IDOK and IDCANCEL, which the dialog keys send.
-constexpr int kFirstControlId = 100;
-
 void Control::Create(HWND formWindow) {
     if (window_) return;
     if (container_) container_->Create(formWindow);
-    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, kFirstControlId + tabIndex_);
+    window_ = CreateWindowIn(container_ ? container_->Handle() : formWindow, id_);
     if (!window_) throw OutOfMemory();
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (const FontDesign* font = Font()) {
@@ -163,9 +161,10 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
     auto box = static_cast<PictureBox*>(reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
     if (box) {
         if (message == WM_ERASEBKGND) {
-            RECT client;
-            GetClientRect(window, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, box->background_.Get());
+            RECT client{};
+            if (GetClientRect(window, &client)) {
+                FillRect(reinterpret_cast<HDC>(wParam), &client, box->background_.Get());
+            }
             return 1;
         }
         if (message == WM_CTLCOLORSTATIC) {

@@ -14,6 +14,8 @@ namespace forms {
 
 class Form;
 
+// Unlike the design, touching a control does not load its form: a caption set on an unloaded form does
+// nothing and a focus given raises error 5, so that a tick's focus never brings a closed lens back.
 class Control {
 public:
     // The form creates its controls as it loads, in tab order, each container before what it holds.
@@ -45,6 +47,7 @@ private:
     Control* container_;
     const Placement& place_;
     int tabIndex_;
+    int id_;  // unique in the form, whatever the tab indexes
     HWND window_ = nullptr;
     OwnedFont font_;
 };

@@ -4,6 +4,8 @@
 // written field by field with named setters, each returning a changed copy, so that a value given to
 // the wrong field reads wrong where the design is written:
 //   forms::LabelDesign().Caption("ZOOM").Left(240).Top(0).Width(2595).Height(735).TabIndex(2)
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace forms {
@@ -65,11 +67,13 @@ struct Placement {
     int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
 };
 
+constexpr int kNoTabIndex = -1;
+
 // A control's place and its tab index: controls are created, and take the focus, in tab order.
 template <typename Design>
 struct ControlDesign : Setters<Design> {
     Placement place;
-    int tabIndex = 0;
+    int tabIndex = kNoTabIndex;  // every control states one (OwnTabIndexes)
 
     constexpr Design Left(int twips) const { return this->With([&](auto& d) { d.place.left = twips; }); }
     constexpr Design Top(int twips) const { return this->With([&](auto& d) { d.place.top = twips; }); }
@@ -110,6 +114,37 @@ struct BoxDesign : ControlDesign<BoxDesign> {
 
     constexpr BoxDesign BackColour(ColourRef colour) const { return With([&](auto& d) { d.background = colour; }); }
 };
+
+// Tab order is only as good as its indexes: every control of a form, labels too, has one, and no two the
+// same. Each form's designs are checked where they are written:
+//   static_assert(forms::OwnTabIndexes(Label1, lblZoom, cmdExit, optZoom), "frmSettings");
+struct TabIndexes {
+    int values[64] = {};  // more controls than this fail to compile
+    int count = 0;
+};
+
+template <typename Design>
+constexpr void AddTabIndexes(TabIndexes& all, const Design& design) {
+    all.values[all.count++] = design.tabIndex;
+}
+
+template <typename Design, std::size_t N>
+constexpr void AddTabIndexes(TabIndexes& all, const std::array<Design, N>& designs) {
+    for (const Design& design : designs) AddTabIndexes(all, design);
+}
+
+template <typename... Designs>
+constexpr bool OwnTabIndexes(const Designs&... designs) {
+    TabIndexes all;
+    (AddTabIndexes(all, designs), ...);
+    for (int i = 0; i < all.count; ++i) {
+        if (all.values[i] == kNoTabIndex) return false;
+        for (int j = 0; j < i; ++j) {
+            if (all.values[j] == all.values[i]) return false;
+        }
+    }
+    return true;
+}
 
 // Interval: set again for its interval, which on Windows each tick stretches to the clock's next
 // step. OnAverage: set for the time left to its next due point, so that ticks come every interval on

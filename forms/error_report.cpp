@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <new>
 #include <string>
 
 #include "forms/application.h"
@@ -27,13 +28,15 @@ void ShowAndEnd(const std::string& text) {
 
 bool ReportShowing() { return showing; }
 
-void ReportAndEnd(const std::exception& error) {
+std::string ReportText(const std::exception& error) {
+    if (dynamic_cast<const std::bad_alloc*>(&error)) return ReportText(OutOfMemory());
     if (auto runTime = dynamic_cast<const RunTimeError*>(&error)) {
-        ShowAndEnd("Run-time error '" + std::to_string(runTime->Number()) + "':\n\n" + runTime->what());
-    } else {
-        ShowAndEnd(std::string("Run-time error:\n\n") + error.what());
+        return "Run-time error '" + std::to_string(runTime->Number()) + "':\n\n" + runTime->what();
     }
+    return std::string("Run-time error:\n\n") + error.what();
 }
+
+void ReportAndEnd(const std::exception& error) { ShowAndEnd(ReportText(error)); }
 
 void ReportUnknownAndEnd() { ShowAndEnd("Run-time error:\n\nUnexpected error"); }
 

@@ -4,9 +4,14 @@
 // the program. Every event handler is called through Guarded, so every handler
 // gets the report; while the report shows, no handler runs.
 #include <exception>
+#include <string>
 #include <utility>
 
 namespace forms {
+
+// What the report says: the error's number and text. A failed allocation is the program's own error for
+// what cannot be made, error 7.
+std::string ReportText(const std::exception& error);
 
 bool ReportShowing();
 // Shows the report and ends the process; an error raised while the report is

@@ -94,9 +94,10 @@ Form::Form(const FormDesign& design) : design_(design) {}
 
 // Kept in tab order, whatever order the members are declared in: the controls are created in it, and
 // the dialog keys and the first focus follow the order of creation.
-void Form::Attach(Control* control) {
+int Form::Attach(Control* control) {
     const auto before = [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); };
     controls_.insert(std::upper_bound(controls_.begin(), controls_.end(), control, before), control);
+    return static_cast<int>(controls_.size());
 }
 
 // A form destroyed while loaded goes as an unload goes, less what its derived
@@ -173,8 +174,9 @@ RetainedImage& Form::Image() {
     if (!design_.retainedImage) throw InvalidPicture();
     if (!image_) {
         // Made at first use, as large as the client area is by then (the lens has its
-        // size then, not its design size); it grows with what is drawn and painted.
-        RECT client;
+        // size then, not its design size); it grows with what is drawn and painted. A client area that
+        // cannot be read gives the smallest image.
+        RECT client{};
         GetClientRect(window_, &client);
         image_ = std::make_unique<RetainedImage>(std::max<int>(client.right, 1), std::max<int>(client.bottom, 1),
                                                  ResolveColour(design_.background));
@@ -264,14 +266,14 @@ void Form::Unload() {
 }
 
 void Form::SetLeft(int twips) {
-    RECT frame;
-    GetWindowRect(Handle(), &frame);
+    RECT frame{};
+    if (!GetWindowRect(Handle(), &frame)) return;
     SetWindowPos(window_, nullptr, TwipsToPixels(twips), frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetTop(int twips) {
-    RECT frame;
-    GetWindowRect(Handle(), &frame);
+    RECT frame{};
+    if (!GetWindowRect(Handle(), &frame)) return;
     SetWindowPos(window_, nullptr, frame.left, TwipsToPixels(twips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -282,25 +284,26 @@ void Form::Refresh() {
         return;
     }
     // Painting from the image at once saves the invalidation and the WM_PAINT round trip.
-    RECT client;
-    GetClientRect(window_, &client);
+    RECT client{};
+    if (!GetClientRect(window_, &client)) return;
     WindowDc dc(window_);
     Image().PaintOn(dc.Get(), client);
 }
 
 void Form::PaintBackground(HDC dc) {
-    RECT client;
-    GetClientRect(window_, &client);
+    RECT client{};
+    if (!GetClientRect(window_, &client)) return;
     FillRect(dc, &client, background_.Get());
     if (!picture_) return;
     BITMAP info{};
     GetObjectW(picture_.Get(), sizeof info, &info);
     OwnedDc source(CreateCompatibleDC(dc));
     Selection selected(source.Get(), picture_.Get());
-    // A picture is drawn for 96 pixels per inch and grows with the display as the design's twips do,
-    // so it fills the same share of the window at any scaling (at 96, pixel for pixel). Each pixel
-    // drawn is one of the picture's own: flat colours and hard edges stay as they are, where a
-    // halftone stretch would blend the text's and the lines' edges into colours the artwork lacks.
+    // Unlike the design, which does not stretch it: a picture is drawn for 96 pixels per inch and grows
+    // with the display as the design's twips do, so it fills the same share of the window at any scaling
+    // (at 96, pixel for pixel). Each pixel drawn is one of the picture's own: flat colours and hard edges
+    // stay as they are, where a halftone stretch would blend the text's and the lines' edges into colours
+    // the artwork lacks.
     const int dpi = LogicalPixelsPerInch();
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, 0, 0, MulDiv(info.bmWidth, dpi, 96), MulDiv(info.bmHeight, dpi, 96), source.Get(), 0, 0,

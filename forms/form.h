@@ -79,7 +79,8 @@ protected:
 private:
     friend class Control;
     friend class Timer;
-    void Attach(Control* control);
+    // Returns the number of controls the form has with this one.
+    int Attach(Control* control);
     void Attach(Timer* timer) { timers_.push_back(timer); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -79,11 +79,12 @@ void RetainedImage::Reserve(int width, int height) {
     width = std::clamp(width, Width(), static_cast<int>(limit.cx));
     height = std::clamp(height, Height(), static_cast<int>(limit.cy));
     if (width == Width() && height == Height()) return;
+    if (image_) {
+        auto grown = NewSurface(width, height);
+        Copy(grown->Dc(), image_->Dc(), drawn_);
+        image_ = std::move(grown);
+    }
     size_ = {width, height};
-    if (!image_) return;
-    auto grown = NewSurface(width, height);
-    Copy(grown->Dc(), image_->Dc(), drawn_);
-    image_ = std::move(grown);
 }
 
 MemorySurface& RetainedImage::Pixels() {
@@ -95,7 +96,12 @@ MemorySurface& RetainedImage::Pixels() {
     return *image_;
 }
 
-HDC RetainedImage::Dc() { return Pixels().Dc(); }
+// Drawing a kept stretch into the pixels changes the image: the rules are checked as after any change.
+HDC RetainedImage::Dc() {
+    HDC dc = Pixels().Dc();
+    CheckInvariants();
+    return dc;
+}
 
 void RetainedImage::PaintOn(HDC dc, const RECT& area) {
     if (!kept_.source || !Contains(kept_.area, area)) {
@@ -112,15 +118,16 @@ void RetainedImage::PaintOn(HDC dc, const RECT& area) {
 }
 
 HDC RetainedImage::DrawingDc(const RECT& drawing) {
+    // The pixels, then the growth: a surface that cannot be made for either leaves the image as it was.
+    Pixels();
     Reserve(drawing.right, drawing.bottom);
     RECT area = drawing;
     const RECT all{0, 0, Width(), Height()};
     IntersectRect(&area, &area, &all);
     UnionRect(&drawn_, &drawn_, &area);
     cleared_ = false;
-    HDC dc = Pixels().Dc();
     CheckInvariants();
-    return dc;
+    return image_->Dc();
 }
 
 // A stretch is kept when it covers its whole area: a source inside the picture, an area
@@ -144,9 +151,10 @@ void RetainedImage::Stretch(const RECT& area, const RetainedImage& source, const
     // The kept stretch that this one does not hide goes into the pixels first.
     if (kept_.source && !Contains(area, kept_.area)) Pixels();
     Reserve(area.right, area.bottom);
+    KeptStretch kept{source.picture_, source.picture_->ShowingToken(), area, sourceArea};
     UnionRect(&drawn_, &drawn_, &area);
     cleared_ = false;
-    kept_ = {source.picture_, source.picture_->ShowingToken(), area, sourceArea};
+    kept_ = std::move(kept);
     CheckInvariants();
 }
 
@@ -160,31 +168,43 @@ void RetainedImage::StretchOnto(HDC dc) const {
 
 void RetainedImage::Clear() {
     if (cleared_) return;
+    // Made before anything changes: an image that cannot be made leaves this one as it was.
+    if (picture_ && !image_) image_ = NewSurface(Width(), Height());
     kept_ = {};
     if (image_ && !IsRectEmpty(&drawn_)) FillRect(image_->Dc(), &drawn_, background_.Get());
-    if (picture_) Copy(Pixels().Dc(), picture_->Dc(), pictureDrawn_);
+    if (picture_) Copy(image_->Dc(), picture_->Dc(), pictureDrawn_);
     drawn_ = pictureDrawn_;
     cleared_ = true;
     CheckInvariants();
 }
 
 void RetainedImage::CopyToPicture() {
-    const bool fits = picture_ && picture_->Width() == Width() && picture_->Height() == Height();
+    const auto fits = [this](const MemorySurface& surface) {
+        return surface.Width() == Width() && surface.Height() == Height();
+    };
     // Cleared since the last copy, the image holds just the picture.
-    if (cleared_ && fits) return;
-    if (picture_ && picture_->Shown()) {
-        std::swap(picture_, spare_);
-        std::swap(pictureDrawn_, spareDrawn_);
+    if (cleared_ && picture_ && fits(*picture_)) return;
+    // Every surface is made before the first change, so that one that cannot be made leaves the image
+    // and its pictures as they were. A picture that a kept stretch shows is not drawn over: the copy goes
+    // into the spare, and the picture becomes the spare.
+    MemorySurface& pixels = Pixels();
+    const bool intoSpare = picture_ && picture_->Shown();
+    std::shared_ptr<MemorySurface> target = intoSpare ? spare_ : picture_;
+    RECT targetDrawn = intoSpare ? spareDrawn_ : pictureDrawn_;
+    if (!target || target->Shown() || !fits(*target)) {
+        target = NewSurface(Width(), Height());
+        targetDrawn = {};
     }
-    if (!picture_ || picture_->Shown() || picture_->Width() != Width() || picture_->Height() != Height()) {
-        picture_ = NewSurface(Width(), Height());
-        pictureDrawn_ = {};
+    if (target->Shown()) throw InternalError();
+    if (intoSpare) {
+        spare_ = std::move(picture_);
+        spareDrawn_ = pictureDrawn_;
     }
-    if (picture_->Shown()) throw InternalError();
+    picture_ = std::move(target);
     // The image holds everything the picture holds (clearing gives it the picture), so
     // copying its drawn area replaces the whole picture; a former picture may hold more.
-    if (!Contains(drawn_, pictureDrawn_)) FillRect(picture_->Dc(), &pictureDrawn_, background_.Get());
-    Copy(picture_->Dc(), Pixels().Dc(), drawn_);
+    if (!Contains(drawn_, targetDrawn)) FillRect(picture_->Dc(), &targetDrawn, background_.Get());
+    Copy(picture_->Dc(), pixels.Dc(), drawn_);
     pictureDrawn_ = drawn_;
     cleared_ = true;
     CheckInvariants();

@@ -14,6 +14,9 @@
 // once into the image and again onto the window. A picture that a kept
 // stretch shows is never drawn over: the next copy goes into another one.
 //
+// A change that cannot be made whole (a surface that cannot be made) raises its
+// error and leaves the image as it was.
+//
 // What every method leaves true (checked as each change ends; a broken rule is
 // the run-time error "Internal error", not a wrong lens):
 // - what has been drawn lies inside the image, and what a picture holds inside
@@ -61,7 +64,7 @@ class RetainedImage {
 public:
     RetainedImage(int width, int height, COLORREF background);
 
-    // The image's DC, for reading it.
+    // The image's DC, for reading it (a kept stretch is drawn into the pixels first).
     HDC Dc();
     // The image's DC, for drawing into the given area of it; the image grows to hold the area.
     HDC DrawingDc(const RECT& area);

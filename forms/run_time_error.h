@@ -24,7 +24,8 @@ inline RunTimeError Overflow() { return RunTimeError(6, "Overflow"); }
 // Error 7: a window, a control or an image that cannot be made.
 inline RunTimeError OutOfMemory() { return RunTimeError(7, "Out of memory"); }
 // Error 51: a fault of the program itself, caught by one of its own checks.
-inline RunTimeError InternalError() { return RunTimeError(51, "Internal error"); }
+constexpr int kInternalError = 51;
+inline RunTimeError InternalError() { return RunTimeError(kInternalError, "Internal error"); }
 // Error 481: a picture asked of a form that has none.
 inline RunTimeError InvalidPicture() { return RunTimeError(481, "Invalid picture"); }
 

@@ -5,6 +5,22 @@
 
 namespace forms {
 
+namespace {
+
+// The performance counter in milliseconds: GetTickCount64 moves only in the system clock's steps.
+std::uint64_t NowMs() {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER perSecond{};
+        QueryPerformanceFrequency(&perSecond);  // never fails from Windows XP on
+        return perSecond.QuadPart;
+    }();
+    LARGE_INTEGER count{};
+    QueryPerformanceCounter(&count);
+    return CounterMilliseconds(static_cast<std::uint64_t>(count.QuadPart), static_cast<std::uint64_t>(frequency));
+}
+
+}  // namespace
+
 Timer::Timer(Form& form, const TimerDesign& design, std::function<void()> onTimer)
     : form_(form), interval_(design.interval), enabled_(design.enabled), onTimer_(std::move(onTimer)) {
     if (design.timing == Timing::OnAverage) duePoints_.emplace(design.interval);
@@ -25,7 +41,7 @@ void Timer::Start(HWND window) {
     window_ = window;
     if (!enabled_ || !window_) return;
     restarted_ = true;
-    Set(duePoints_ ? duePoints_->Start(GetTickCount64()) : interval_);
+    Set(duePoints_ ? duePoints_->Start(NowMs()) : interval_);
 }
 
 // Setting the timer again restarts its wait.
@@ -43,7 +59,7 @@ bool Timer::Fire(UINT_PTR id) {
     restarted_ = false;
     Guarded(onTimer_);
     running_ = false;
-    if (duePoints_ && enabled_ && window_ && !restarted_) Set(duePoints_->AfterTick(GetTickCount64()));
+    if (duePoints_ && enabled_ && window_ && !restarted_) Set(duePoints_->AfterTick(NowMs()));
     return true;
 }
 

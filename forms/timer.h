@@ -20,7 +20,7 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    // Touching a timer loads its form, as touching any control does.
+    // Enabling or disabling a timer loads its form; reading whether it is enabled does not.
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
 

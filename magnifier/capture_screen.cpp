@@ -6,19 +6,7 @@
 #include "magnifier/frm_origine.h"
 #include "magnifier/frm_vistak.h"
 #include "magnifier/magnifier_state.h"
-
-namespace {
-
-template <typename Statement>
-void SkipOnError(Statement&& statement) {
-    try {
-        statement();
-    } catch (...) {
-        // The capture reports nothing: the lens shows whatever the picture holds.
-    }
-}
-
-}  // namespace
+#include "magnifier/skip_on_error.h"
 
 void CaptureScreen(double width, double height, double left, double top) {
     // The first reference to the capture surface's image loads the surface, hidden.

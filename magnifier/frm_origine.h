@@ -8,6 +8,8 @@ public:
     FrmOrigine();
 
 private:
+    // Unlike the design, where any loaded form keeps the process alive: the capture surface is never seen,
+    // and a program whose lens was closed (Alt+F4, a close from another program) would run on unseen.
     bool KeepsProgramRunning() const override { return false; }
 };
 

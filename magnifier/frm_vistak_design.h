@@ -19,6 +19,7 @@ inline constexpr forms::FormDesign frmVistak = forms::FormDesign()
 // The keyboard sink in the lens's lower right corner, where the lens is smaller: out of sight.
 inline constexpr forms::TextBoxDesign txtGetKey =
     forms::TextBoxDesign().Left(4800).Top(3000).Width(150).Height(300).Font({"System", 9.75}).TabIndex(0);
+static_assert(forms::OwnTabIndexes(txtGetKey), "frmVistak: each control its own tab index");
 
 // Unlike the design's plain 50 ms timer, which Windows' 15.6 ms clock stretches to 62.5 ms, the lens
 // keeps twenty updates a second.

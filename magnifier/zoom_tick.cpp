@@ -31,8 +31,8 @@ std::optional<PixelRect> ShownLens(HWND lens) {
 }  // namespace
 
 void FrmVistak::ZoomTimer_Timer() {
-    // While another desktop takes the input (a locked screen, a UAC prompt) GetCursorPos fails, and it
-    // need not leave the point alone: the lens then stays where the last tick put it.
+    // Unlike the design, which does not test GetCursorPos: while another desktop takes the input (a locked
+    // screen, a UAC prompt) it fails, and need not leave the point alone; the lens then stays where it was.
     POINT pointer;
     if (GetCursorPos(&pointer)) CursorPoint = pointer;
     // Unlike the design, which flips the lens above the pointer after the first yield: the geometry is
@@ -51,8 +51,8 @@ void FrmVistak::ZoomTimer_Timer() {
     SetWindowPos(Handle(), HWND_TOPMOST, lens.x, lens.y, lens.width, lens.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (!YieldAndStillLoaded(*this)) return;
 
-    // The wait for the compositor's next frame (up to one, about 17 ms) only where the copy could find
-    // the lens's last image.
+    // Unlike the design, which copies at once: the compositor may not yet show the lens's move, and the copy
+    // would find the lens's last image. The wait (up to a frame, about 17 ms) comes only where it could.
     const PixelRect source = SourceCopyRect(tick);
     if (CaptureMayFindOldLens(shown, lens, source)) forms::FlushComposition();
     // The source's corner in screen pixels; its size as held, which the capture rounds as the corner was.

@@ -52,4 +52,6 @@ inline constexpr std::array<forms::ButtonDesign, 10> optZoom{
     kZoomButton.Caption("8.00").Left(8220).Top(840).TabIndex(12),
 };
 
+static_assert(forms::OwnTabIndexes(Label1, lblZoom, cmdExit, optZoom), "frmSettings: each control its own tab index");
+
 }  // namespace designs::settings

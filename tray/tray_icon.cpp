@@ -57,7 +57,8 @@ bool AddTrayIcon(forms::Form& frm) {
 
 bool RestoreTrayIcon() {
     NOTIFYICONDATAA data = ShellRecord(TrayIconData);
-    // An icon the shell still has refuses a second add but takes a modify.
+    // Unlike the design, which only adds and deletes: an icon the shell still has refuses a second add but
+    // takes a modify.
     return Shell_NotifyIconA(NIM_ADD, &data) || Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 

@@ -1,5 +1,7 @@
 #include "magnifier/capture_screen.h"
 
+#include <vector>
+
 #include "forms/retained_image.h"
 #include "program_test.h"
 
@@ -29,4 +31,38 @@ TEST_F(CaptureScreenTest, CopiesTheRectangleIntoThePictureAndAFailedCopyKeepsThe
     ScreenDC.Reset();
     EXPECT_NO_THROW(CaptureScreen(20, 20, 300, 300));
     EXPECT_EQ(captured(5), RGB(255, 0, 0));
+}
+
+// While the lens shows the last capture, the next copy needs a surface of its own: one that cannot be made
+// is skipped, and the lens goes on showing the last capture until a surface can be made again.
+TEST_F(CaptureScreenTest, ASurfaceThatCannotBeMadeLeavesThePreviousPicture) {
+    ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
+    TestForm colours, lens;
+    colours.Show();
+    const auto paint = [&](COLORREF colour) {
+        Fill(colours.Image(), 0, 0, 40, 40, colour);
+        colours.Refresh();
+        ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(110, 110) == colour; }));
+    };
+    const auto captured = [] { return GetPixel(frmOrigine().Image().PictureDc(), 5, 5); };
+    const auto showCapture = [&] {
+        forms::StretchDraw(lens.Image(), 0, 0, 40, 40, frmOrigine().Image(), 0, 0, 20, 20);
+    };
+    paint(RGB(255, 0, 0));
+    CaptureScreen(20, 20, 105, 105);
+    showCapture();
+    paint(RGB(0, 255, 0));
+    {
+        // Every GDI object the process may still make (Windows gives a process 10,000), held for one capture.
+        std::vector<forms::Owned<HRGN, forms::DeleteGdiObject>> held;
+        do {
+            held.emplace_back(CreateRectRgn(0, 0, 1, 1));
+        } while (held.back() && held.size() < 100000);
+        ASSERT_FALSE(held.back()) << "no GDI object was refused";
+        EXPECT_NO_THROW(CaptureScreen(20, 20, 105, 105));
+    }
+    EXPECT_NO_THROW(showCapture());
+    EXPECT_EQ(captured(), RGB(255, 0, 0)) << "the previous capture";
+    CaptureScreen(20, 20, 105, 105);
+    EXPECT_EQ(captured(), RGB(0, 255, 0));
 }
