@@ -1,8 +1,10 @@
 """Runs Vistak on the current (virtual) display as a user would and saves
-screenshots of the lens at work and of the settings window, then, with the Wine
-prefix's system colours set to a dark high-contrast scheme for one more run,
-the settings window as such a theme draws it (and the contrast of its title),
-and last, on a private display with two monitors, the lens on the second one.
+screenshots of the lens at work; then the settings window with its frame, in a
+Wine virtual desktop, as the English guide shows it and under an Italian locale
+with its decimal comma; then, with the Wine prefix's system colours set to a dark
+high-contrast scheme for one more run, the settings window as such a theme draws
+it (and the contrast of its title); and last, on a private display with two
+monitors, the lens on the second one. It also draws the program's icon enlarged.
 
 usage: screenshot.py VISTAK_EXE OUTDIR
 """
@@ -34,6 +36,16 @@ COLOURS_KEY = r"HKEY_CURRENT_USER\Control Panel\Colors"
 # and its "ZOOM" label in it: left, top, width, height.
 SETTINGS_CLIENT = (3, 22, 637, 147)
 ZOOM_TITLE = (16, 0, 173, 49)
+# A Wine virtual desktop draws window frames; the settings window, framed, at its top-left corner with a strip of
+# the desktop beside and below it (left, top, width, height); a point of its light blue below the read-out; the tray
+# icon at the right end of the desktop's taskbar.
+DESKTOP = (1024, 768)
+FRAMED_SETTINGS = (0, 0, 660, 190)
+SETTINGS_LIGHT_BLUE = ((20, 150), (128, 128, 255))
+DESKTOP_TRAY_ICON = (DESKTOP[0] - 10, DESKTOP[1] - 10)
+# The icon enlarged four times, on a light and on a dark taskbar's colour, as each Windows theme shows it.
+ICON = os.path.join(os.path.dirname(__file__), "..", "resources", "vistak.ico")
+TASKBAR_COLOURS = ("#f3f3f3", "#202020")
 
 
 def xdotool(*args):
@@ -49,6 +61,12 @@ def shot(name):
 def viewable(size):
     tree = subprocess.run(["xwininfo", "-root", "-tree"], env=env, capture_output=True, text=True).stdout
     return any(f" {size}+" in line for line in tree.splitlines())
+
+
+def pixel(x, y):
+    raw = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-"],
+                         env=env, check=True, capture_output=True).stdout
+    return tuple(raw[:3])
 
 
 def regedit(*args):
@@ -140,6 +158,47 @@ def lens_on_second_monitor(name):
         print("saved", path)
 
 
+def framed_settings(name, locale):
+    """The settings window with its title bar, in a virtual desktop of its own (which closes with Vistak), with
+    Vistak started under the given locale."""
+    desktop = [wine, "explorer", "/desktop=vistak,{}x{}".format(*DESKTOP)]
+    program = subprocess.Popen([*desktop, "Z:" + os.path.abspath(exe).replace("/", "\\")],
+                               env=dict(env, LC_ALL=locale))
+    try:
+        splash_corner = ((DESKTOP[0] - 308) // 2 + 4, (DESKTOP[1] - 383) // 2 + 4)
+        poll(lambda: pixel(*splash_corner) == (0, 0, 128), timeout=60, what="the splash in the desktop")
+        xdotool("mousemove", 512, 300, "click", 1)
+        taskbar = pixel(DESKTOP_TRAY_ICON[0] - 30, DESKTOP_TRAY_ICON[1])
+        poll(lambda: any(pixel(DESKTOP_TRAY_ICON[0] + dx, DESKTOP_TRAY_ICON[1]) != taskbar for dx in (-3, 0, 3)),
+             timeout=30, what="the tray icon in the desktop's taskbar")
+        xdotool("mousemove", *DESKTOP_TRAY_ICON, "sleep", 0.3, "mousedown", 3, "sleep", 0.2, "mouseup", 3)
+        poll(lambda: pixel(*SETTINGS_LIGHT_BLUE[0]) == SETTINGS_LIGHT_BLUE[1], timeout=30,
+             what="the settings window in the desktop")
+        time.sleep(1)
+        xdotool("key", "Escape")
+        time.sleep(0.5)
+        whole = os.path.join(outdir, f"desktop-{name}")
+        shot(os.path.basename(whole))
+        x, y, width, height = FRAMED_SETTINGS
+        subprocess.run(["convert", whole, "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                        os.path.join(outdir, name)], check=True)
+        print("saved", os.path.join(outdir, name))
+        xdotool("mousemove", 550, 146, "click", 1)  # "FINE", and a click on the picture that shows at the end
+        poll(lambda: pixel(*splash_corner) == (0, 0, 128), timeout=30, what="the closing splash in the desktop")
+        xdotool("mousemove", 512, 300, "click", 1)
+        program.wait(timeout=30)
+    finally:
+        program.kill()
+
+
+def enlarged_icon(name):
+    panels = [["(", ICON, "-filter", "point", "-scale", "400%", "-background", colour, "-gravity", "center",
+               "-extent", "152x144", ")"] for colour in TASKBAR_COLOURS]
+    subprocess.run(["convert", *panels[0], *panels[1], "+append", "+repage", os.path.join(outdir, name)],
+                   check=True)
+    print("saved", os.path.join(outdir, name))
+
+
 card = test_card("test-card.png", "1024x768")
 viewer = subprocess.Popen(["display", "-geometry", "+0+0", "-backdrop", card], env=env)
 saved_colours = os.path.join(outdir, "colours-before.reg")
@@ -147,12 +206,17 @@ program = None
 try:
     program = subprocess.Popen([wine, exe], env=env)
     for name in past_splash_to_settings():
-        shot(f"vistak-{name}.png")
+        if name != "settings":
+            shot(f"vistak-{name}.png")
     # "FINE" ends it; a click on the picture that shows at the end closes that sooner.
     xdotool("mousemove", 550, 146, "click", 1)
     poll(lambda: viewable("308x383"), timeout=30, what="the closing splash")
     xdotool("mousemove", 512, 300, "click", 1)
     program.wait(timeout=30)
+
+    framed_settings("vistak-settings.png", "C")
+    framed_settings("vistak-settings-it.png", "it_IT.UTF-8")
+    enlarged_icon("vistak-icon.png")
 
     regedit("/E", saved_colours, COLOURS_KEY)
     high_contrast = os.path.join(outdir, "colours-high-contrast.reg")
