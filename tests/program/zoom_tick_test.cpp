@@ -24,7 +24,7 @@ TEST_F(ZoomTick, ACloseHandledInsideATickLeavesTheLensUnloaded) {
     const struct {
         const char* when;
         UINT closeOn;
-    } cases[] = {{"waiting as the tick starts", 0}, {"posted as the capture activates the lens", WM_ACTIVATE}};
+    } cases[] = {{"waiting as the tick starts", 0}, {"posted as the tick moves the lens", WM_WINDOWPOSCHANGED}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.when);
         const HWND lens = frmVistak().Handle();
