@@ -26,7 +26,7 @@ ctest --test-dir build/host-sanitize --output-on-failure -j "$jobs" | tee "$logs
 
 start_xvfb 1024x768
 # The Wine server first, while its display still runs, then the display.
-trap 'WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null; kill "$xvfb_pid" 2>/dev/null || true' EXIT
+trap 'WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
 prepare_prefix "$PWD/build/wineprefix"
 ctest --test-dir "$wine_build" --output-on-failure | tee "$logs/wine.log" || status=1
 logs_run=("$logs"/host.log "$logs"/sanitize.log "$logs"/wine.log)
