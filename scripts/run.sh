@@ -14,7 +14,7 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb 1024x768
   # Not exec'd below: this trap must run to end the Xvfb and the wineserver.
-  trap 'WINEPREFIX="$PWD/build/wineprefix-run" wineserver -k 2>/dev/null; kill "$xvfb_pid" 2>/dev/null || true' EXIT
+  trap 'WINEPREFIX="$PWD/build/wineprefix-run" wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
   prepare_prefix "$PWD/build/wineprefix-run"
   python3 scripts/screenshot.py "$exe" build
   exit
