@@ -109,6 +109,9 @@ TEST(TickGeometryRelations, LensStaysOnScreenAndOffTheSource) {
                 }
 }
 
+// The primary, a larger monitor left of it and one below it.
+constexpr PixelRect kPrimary{0, 0, 1024, 768}, kLeft{-1280, 0, 1280, 1024}, kBelow{0, 768, 1280, 1024};
+
 // Whether the tick waits for the compositor before it copies: a pointer that moves from `from` to `to`,
 // with the lens shown at `from` unless it is the first tick.
 TEST(CaptureMayFindOldLens, WorkedExamples) {
@@ -119,24 +122,20 @@ TEST(CaptureMayFindOldLens, WorkedExamples) {
         struct { std::int32_t x, y; } from, to;
         bool shown, waits;
     } cases[] = {
-        {"pointer still", {0, 0, 1024, 768}, 2.5, {512, 384}, {512, 384}, true, false},
-        {"first tick", {0, 0, 1024, 768}, 2.5, {512, 384}, {512, 390}, false, false},
-        {"moving right: the lens stays below the source", {0, 0, 1024, 768}, 2.5, {512, 384}, {520, 384}, true,
-         false},
-        {"moving down: the source reaches where the lens was", {0, 0, 1024, 768}, 2.5, {512, 384}, {512, 390}, true,
-         true},
-        {"moving up below the lens's flip", {0, 0, 1024, 768}, 2.5, {512, 384}, {512, 370}, true, false},
-        {"moving up with the lens above the pointer", {0, 0, 1024, 768}, 2.5, {512, 700}, {512, 660}, true, true},
-        {"flipping above the pointer near the bottom", {0, 0, 1024, 768}, 2.5, {512, 652}, {512, 653}, true, true},
-        {"flipping back below the pointer", {0, 0, 1024, 768}, 2.5, {512, 653}, {512, 652}, true, false},
-        {"zoom 8, moving right: the screen-wide lens stays put", {0, 0, 1024, 768}, 8, {300, 384}, {310, 384}, true,
-         false},
-        {"zoom 8, moving down", {0, 0, 1024, 768}, 8, {300, 384}, {300, 390}, true, true},
+        {"pointer still", kPrimary, 2.5, {512, 384}, {512, 384}, true, false},
+        {"first tick", kPrimary, 2.5, {512, 384}, {512, 390}, false, false},
+        {"moving right: the lens stays below the source", kPrimary, 2.5, {512, 384}, {520, 384}, true, false},
+        {"moving down: the source reaches where the lens was", kPrimary, 2.5, {512, 384}, {512, 390}, true, true},
+        {"moving up below the lens's flip", kPrimary, 2.5, {512, 384}, {512, 370}, true, false},
+        {"moving up with the lens above the pointer", kPrimary, 2.5, {512, 700}, {512, 660}, true, true},
+        {"flipping above the pointer near the bottom", kPrimary, 2.5, {512, 652}, {512, 653}, true, true},
+        {"flipping back below the pointer", kPrimary, 2.5, {512, 653}, {512, 652}, true, false},
+        {"zoom 8, moving right: the screen-wide lens stays put", kPrimary, 8, {300, 384}, {310, 384}, true, false},
+        {"zoom 8, moving down", kPrimary, 8, {300, 384}, {300, 390}, true, true},
         {"a still lens sharing one row with its source", {0, 0, 1024, 780}, 2.5, {512, 385}, {512, 385}, true, false},
-        {"left of the primary, moving down", {-1280, 0, 1280, 1024}, 2.5, {-640, 512}, {-640, 518}, true, true},
-        {"left of the primary, moving right", {-1280, 0, 1280, 1024}, 2.5, {-640, 512}, {-630, 512}, true, false},
-        {"below the primary, moving up with the lens above the pointer", {0, 768, 1280, 1024}, 2.5, {512, 1750},
-         {512, 1700}, true, true},
+        {"left of the primary, moving down", kLeft, 2.5, {-640, 512}, {-640, 518}, true, true},
+        {"left of the primary, moving right", kLeft, 2.5, {-640, 512}, {-630, 512}, true, false},
+        {"below the primary, moving up with the lens above", kBelow, 2.5, {512, 1750}, {512, 1700}, true, true},
     };
     for (const auto& c : cases) {
         const TickGeometry before = ComputeTickGeometry(c.monitor, c.Z, c.from.x, c.from.y);
