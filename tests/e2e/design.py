@@ -46,9 +46,8 @@ TRAY_NAME = "Wine System Tray"
 
 
 def tick(monitor, zoom, pointer):
-    """Where a tick puts the lens and where its source starts, worked in the frame of the monitor (left, top, width,
-    height) under the pointer, each value rounded there (to even) before the monitor's corner is added: the lens
-    (left, top, width, height) and the source's corner, in Windows' coordinates."""
+    """The lens (left, top, width, height) and the source's corner, in Windows' coordinates: worked in the frame of the
+    monitor under the pointer and rounded there (to even) before its corner is added."""
     left, top, width, height = monitor
     x, y = pointer[0] - left, pointer[1] - top
     lens_width, lens_height = min(width / 5 * zoom, width), height / 8 / 2.5 * zoom

@@ -1,7 +1,5 @@
-"""The screen's resolution changes while Vistak runs (a docking station, a remote session, a turned screen): the lens
-takes its size and its edges from the new screen, and so do the closing splash's place and the pointer's. Vistak runs
-in a Wine virtual desktop, whose resolution a program can change as on Windows; the desktop's X window lies at the
-display's top-left corner, so the pointer's positions are the screen's."""
+"""The resolution changes while Vistak runs: the lens, the closing splash and the pointer take the new screen. Vistak
+runs in a Wine virtual desktop, whose resolution a program can change, at the display's top-left corner."""
 import design
 from vistak_e2e import DESKTOP_WINDOW, Session, helper_exe, poll
 
@@ -25,7 +23,6 @@ class DisplayChangeTest(Session):
     DESKTOP = design.SCREEN
 
     def helper(self, *args):
-        """What tests/e2e/helpers/system_messages.c prints, run in the desktop (by explorer, which keeps its status)."""
         return self.display.run(self.wine(helper_exe("E2E_SYSTEM_MESSAGES"), *args), timeout=60).stdout
 
     def wait_window(self, window_class, expect, what):
@@ -41,7 +38,6 @@ class DisplayChangeTest(Session):
         self.wait_window("VistakLens", expected, f"{what} at {expected} (pointer at {pointer})")
 
     def open_settings(self):
-        """From the tray icon, at the right end of the desktop's taskbar."""
         self.display.xdotool("mousemove", GROWN[0] - 10, GROWN[1] - 10, "mousedown", 3)
         # Framed around design.SETTINGS_AT_CORNER, as Wine draws the frame in a virtual desktop.
         self.wait_window("VistakSettings", (0, 0, 643, 172), "the settings window at the corner")

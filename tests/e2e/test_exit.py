@@ -13,7 +13,7 @@ class ExitTest(Session):
     CHIUDI_BELOW_LENS = (design.CHIUDI[0], design.CHIUDI[1] + 26, design.CHIUDI[2], 14)
 
     def end_with_fine(self, open_settings):
-        """Opens the settings window and clicks "FINE"; returns the closing splash's id and when it was seen."""
+        """Returns the closing splash's id and when it was seen."""
         # The settings window covers the tray: the icon is looked at before it opens.
         poll(self.icon_point, what="the tray icon before FINE")
         open_settings()
@@ -28,7 +28,6 @@ class ExitTest(Session):
         return splash[0], seen
 
     def system_messages(self, what):
-        """Runs the helper that sends Vistak what the system sends (see tests/e2e/helpers/system_messages.c)."""
         done = self.display.run([WINE, helper_exe("E2E_SYSTEM_MESSAGES"), what], check=False, timeout=60)
         self.assertEqual(done.returncode, 0, f"the helper could not do {what}")
 

@@ -1,6 +1,5 @@
 """Start-up and the lens as the user sees them: the splash window, its closing, one copy at a time, where the
 lens goes and what it shows, the error report."""
-import os
 import pathlib
 import subprocess
 import time
@@ -14,7 +13,6 @@ NAVY = (0, 0, 128)
 
 
 def image_rows(path):
-    """An image file's pixels: rows of (r, g, b)."""
     out = subprocess.run(["convert", str(path), "-format", "%w\n", "-write", "info:-", "-depth", "8", "rgb:-"],
                          check=True, capture_output=True, timeout=30).stdout
     width, raw = out.split(b"\n", 1)
@@ -38,11 +36,8 @@ class ScaledSplashTest(Session):
         for point in [(left + label_width // 2, top + label_height // 2), (3, strip_top), (width - 5, height - 1)]:
             self.display.click(x + point[0], y + point[1])
         self.assert_meanwhile(1.0, self.window_ids, [wid], "a click on the bottom strip closed the splash")
-        # Once painted: two grabs agree, the corner is the picture's navy.
-        grabs = [None]
-        poll(lambda: grabs.append(self.display.pixels(x, y, width, height)) or grabs[-1] == grabs[-2]
-             and grabs[-1][0][0] == NAVY, interval=0.2, what="the painted splash")
-        shown, picture = grabs[-1], image_rows(SPLASH_IMAGE)
+        shown = self.display.settled_pixels(x, y, width, height, "the painted splash", lambda rows: rows[0][0] == NAVY)
+        picture = image_rows(SPLASH_IMAGE)
         # Each pixel above the strip is one of the picture's, from where it lies on the picture grown by 1.5
         # (give or take a picture pixel): a band of the window's colour beside or below an unscaled picture is not.
         wrong = [(sx, sy, pixel) for sy, row in enumerate(shown[:strip_top]) for sx, pixel in enumerate(row)
@@ -68,12 +63,7 @@ class StartupTest(Session):
     START = False
 
     def test_a_click_on_the_picture_closes_the_splash_at_once_a_second_copy_ends_and_the_lens_enlarges(self):
-        # A screen of plain 16 x 8 blocks in many colours.
-        picture = os.path.join(self.folder, "blocks.ppm")
-        subprocess.run(["convert", "-seed", "1", "-size", "64x96", "xc:", "+noise", "Random", "-scale", "1600%x800%",
-                        picture], check=True, timeout=30)
-        self.display.start(["display", "-geometry", "+0+0", "-immutable", picture])
-        poll(lambda: self.display.windows(name="ImageMagick: blocks.ppm"), timeout=20, what="the picture")
+        self.cover_with_blocks(0, 0, *design.SCREEN, seed=1)
         lens_after = self.start_past_splash()
         # Left alone, the splash gives way at its timer's second tick, 6 s after it loaded.
         self.assertLess(lens_after, 4.5, "the splash waited for its timer")

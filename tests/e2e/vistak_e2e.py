@@ -1,6 +1,5 @@
 """Drives the real Vistak.exe under Wine on a private Xvfb display, as a user would.
-Environment: VISTAK_ZIP (the release zip, whose Vistak.exe runs), WINE (the wine or wine64 loader),
-E2E_WINEPREFIX (the tests' own prefix)."""
+Environment: VISTAK_ZIP (the release zip), WINE (the loader), E2E_WINEPREFIX (the tests' own prefix)."""
 import math
 import os
 import pathlib
@@ -23,7 +22,6 @@ DESKTOP_WINDOW = "vistak - Wine desktop"  # the X window of a session's virtual 
 
 
 def poll(condition, timeout=10.0, interval=0.05, what="condition", expect=None):
-    """The first value of condition() that is truthy (or equals expect, if given) within timeout."""
     deadline = time.monotonic() + timeout
     while True:
         value = condition()
@@ -36,7 +34,6 @@ def poll(condition, timeout=10.0, interval=0.05, what="condition", expect=None):
 
 
 def helper_exe(env_name):
-    """A file named by an environment variable: the release zip or a helper built with the tests."""
     path = os.environ.get(env_name, "")
     if not os.path.exists(path):
         raise AssertionError(f"{env_name} names no program: {path!r}")
@@ -44,10 +41,8 @@ def helper_exe(env_name):
 
 
 def end_on_sigterm(signum, frame):
-    """A test ended with SIGTERM (by timeout(1), a user, or a test runner told to send it) ends, by their ids, what
-    its displays started, and the displays. The runner's SIGKILL (ctest's, at a test's time limit) reaches the test
-    and every process it started, X servers included; Wine's server and services, which leave their parent, end
-    once their X server has gone."""
+    """On SIGTERM, ends what the displays started, by their ids, and the displays. (ctest's SIGKILL reaches every
+    process the test started; Wine's server and services end once their X server has gone.)"""
     for display in list(OPEN_DISPLAYS):
         display.__exit__()
     os._exit(128 + signum)
@@ -57,16 +52,14 @@ signal.signal(signal.SIGTERM, end_on_sigterm)
 
 
 class Display:
-    """A private Xvfb with the Wine prefix's server bound to it, at a number of logical pixels per inch; leaving
-    it ends, by their ids, the processes started through it, then the Wine server.
-    With monitors (Windows' rectangles (left, top, width, height), the primary first, at (0, 0)) the programs run on
-    a Xephyr nested in the Xvfb, one monitor per Xephyr screen, which Wine reports through Xinerama (a server with
-    RandR would report one monitor). X's origin lies at the monitors' top-left, Windows' at the primary's: origin
-    is where Windows' (0, 0) lies in X."""
+    """A private Xvfb bound to the Wine prefix's server, at a dpi; leaving it ends, by their ids, the processes
+    started through it, then the Wine server. With monitors (Windows' (left, top, width, height), the primary first)
+    the programs run on a Xephyr nested in it, one Xinerama screen a monitor (with RandR Wine would see one);
+    origin is where Windows' (0, 0) lies in X."""
 
     def __init__(self, width, height, dpi=96, monitors=None):
-        self.width, self.height, self.dpi = width, height, dpi
-        self.monitors = monitors
+        self.width, self.height, self.dpi, self.monitors = width, height, dpi, monitors
+        self.frames = monitors or [(0, 0, width, height)]
         self.origin = (-min(m[0] for m in monitors), -min(m[1] for m in monitors)) if monitors else (0, 0)
         self.servers = []  # Xvfb, then Xephyr
         self.env = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="fixme-all", WINEDLLOVERRIDES="mscoree,mshtml=")
@@ -88,10 +81,8 @@ class Display:
                 layout = [arg for m in order for arg in ("-origin", f"{m[0] + self.origin[0]},{m[1] + self.origin[1]}",
                                                          "-screen", f"{m[2]}x{m[3]}")]
                 self.start_x_server(["Xephyr", "+xinerama", "-extension", "RANDR", *layout])
-            # Wine's desktop process belongs to one display: the prefix's server starts afresh on this one. The dpi
-            # and the primary monitor are set each time (which also creates the prefix), as a run that was killed
-            # may have left others; then no server runs until something starts here (the benchmark measures the
-            # display idle).
+            # The prefix's server starts afresh on this display, with the dpi and primary set each time (a killed run
+            # may have left others); then none runs until something starts here (the benchmark measures it idle).
             self.stop_wine_server()
             with tempfile.TemporaryDirectory() as folder:
                 settings = pathlib.Path(folder, "settings.reg")
@@ -107,23 +98,17 @@ class Display:
 
     @property
     def size(self):
-        """The X screen's width and height: all monitors' bounding box."""
-        if not self.monitors:
-            return self.width, self.height
-        return (max(m[0] + m[2] for m in self.monitors) + self.origin[0],
-                max(m[1] + m[3] for m in self.monitors) + self.origin[1])
+        """The X screen: all monitors' bounding box."""
+        return tuple(max(m[i] + m[i + 2] for m in self.frames) + self.origin[i] for i in (0, 1))
 
     def on_monitor(self, x, y):
-        """Whether a point of X's lies on a monitor (in the bounding box, a part may lie on none)."""
-        if not self.monitors:
-            return 0 <= x < self.width and 0 <= y < self.height
+        """Whether a point of X's lies on a monitor (part of the bounding box may lie on none)."""
         return any(0 <= x - m[0] - self.origin[0] < m[2] and 0 <= y - m[1] - self.origin[1] < m[3]
-                   for m in self.monitors)
+                   for m in self.frames)
 
     def start_x_server(self, args, timeout=30):
-        """Starts an X server on the display in self.env (if any), on a free number that it reports once it accepts
-        clients, and makes it the display of what follows. It must not reset when its last client leaves: it would
-        refuse Wine's first connection after the tests' xwininfo."""
+        """Starts an X server (on self.env's display, if any) on a free number, the display of what follows; with
+        -noreset, as one that resets when its last client leaves refuses Wine after the tests' xwininfo."""
         server = subprocess.Popen([*args[:1], "-displayfd", "1", "-noreset", "-nolisten", "tcp", *args[1:]],
                                   env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.servers.append(server)
@@ -159,7 +144,6 @@ class Display:
         self.run(["wineserver", "-w"], check=False, timeout=30)
 
     def describe(self):
-        """The windows on the display, the processes started here and their errors."""
         try:
             windows = self.windows()
         except (subprocess.SubprocessError, OSError) as error:
@@ -201,11 +185,18 @@ class Display:
         return int(values["X"]), int(values["Y"])
 
     def pixels(self, x, y, width, height):
-        """The screen's pixels in a rectangle: rows of (r, g, b)."""
+        """Rows of (r, g, b)."""
         raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
                               "rgb:-"], env=self.env, check=True, capture_output=True, timeout=30).stdout
         return [[tuple(raw[i:i + 3]) for i in range(row * width * 3, (row + 1) * width * 3, 3)]
                 for row in range(height)]
+
+    def settled_pixels(self, x, y, width, height, what, done=lambda rows: True):
+        """The pixels once two grabs agree and done(rows) holds."""
+        grabs = [None]
+        poll(lambda: grabs.append(self.pixels(x, y, width, height)) or grabs[-1] == grabs[-2] and done(grabs[-1]),
+             interval=0.2, what=what)
+        return grabs[-1]
 
     def xdotool(self, *args):
         return self.run(["xdotool", *map(str, args)])
@@ -220,8 +211,8 @@ class Display:
 
 
 class Session(unittest.TestCase):
-    """Vistak.exe unpacked from the release zip into a folder of its own (where it writes its settings file), on a
-    private display, past its splash, with its lens found; with START False, the display only."""
+    """Vistak.exe from the release zip in a folder of its own, on a private display, past its splash, with its
+    lens found; with START False, the display only."""
     START = True
     SCREEN = design.SCREEN
     DESKTOP = None  # (width, height) of a Wine virtual desktop to run in, whose windows X does not see
@@ -252,8 +243,7 @@ class Session(unittest.TestCase):
             self.move_and_wait_lens(design.CENTRE, design.LENS_AT_CENTRE)
 
     def wine(self, exe, *args):
-        """The command that runs a Windows program, in the virtual desktop if there is one (whose explorer takes
-        the program's Windows path)."""
+        """The command that runs a program, in the virtual desktop if any (whose explorer takes a Windows path)."""
         if not self.DESKTOP:
             return [WINE, exe, *args]
         return [WINE, "explorer", "/desktop=vistak", "Z:" + exe.replace("/", "\\"), *args]
@@ -266,8 +256,7 @@ class Session(unittest.TestCase):
                     interval=0.02, what="the splash window")[0]
 
     def start_past_splash(self, exe=None):
-        """Starts Vistak and clicks its splash away; the lens that follows is self.lens. Returns the seconds from
-        the splash's showing to the lens's."""
+        """Starts Vistak and clicks its splash away; returns the seconds from the splash to the lens (self.lens)."""
         self.start(exe)
         splash = self.splash()
         shown = time.monotonic()
@@ -294,7 +283,6 @@ class Session(unittest.TestCase):
         return self.vistak.returncode
 
     def assert_meanwhile(self, seconds, value, expect, what):
-        """value() stays expect for the next seconds."""
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             self.assertEqual(value(), expect, what)
@@ -306,9 +294,8 @@ class Session(unittest.TestCase):
              expect=tuple(expected))
 
     def assert_lens_shows(self, lens, source, zoom, size):
-        """Each lens pixel shows the screen's pixel under it in the source area, replicated: checked within size
-        (width, height) from the lens's corner, off its own top row, where the source point lies well inside a plain
-        patch of a monitor. lens and source are top-left corners, in X."""
+        """Each lens pixel within size from its corner (off its top row) shows the source's pixel under it, where
+        that lies well inside a plain patch of a monitor; lens and source are top-left corners in X."""
         width, height = size
         gx, gy = max(0, source[0] - 2), max(0, source[1] - 2)
         grab = (min(math.ceil(width / zoom) + 5, self.display.size[0] - gx),
@@ -333,8 +320,17 @@ class Session(unittest.TestCase):
         poll(wrong, timeout=8, interval=0.2, what=f"the enlarged picture among {len(samples)} samples "
              "(lens x, lens y, shown, expected)", expect=[])
 
+    def cover_with_blocks(self, x, y, width, height, seed):
+        """A picture of plain 16 x 8 blocks in many colours over a rectangle of X's."""
+        picture = os.path.join(self.folder, f"blocks-{seed}.ppm")
+        subprocess.run(["convert", "-seed", str(seed), "-size", f"{width // 16}x{height // 8}", "xc:", "+noise",
+                        "Random", "-scale", "1600%x800%", picture], check=True, timeout=30)
+        self.display.start(["display", "-geometry", f"+{x}+{y}", "-immutable", picture])
+        poll(lambda: self.display.windows(name=f"ImageMagick: blocks-{seed}.ppm"), timeout=20,
+             what=f"the picture at {x}, {y}")
+
     def icon_point(self):
-        """The middle of the tray's first cell, if the tray shows an icon there (it is hidden while it has none)."""
+        """The middle of the tray's first cell, if it shows an icon (the tray hides while it has none)."""
         trays = self.display.windows(name=design.TRAY_NAME)
         if not trays:
             return None
@@ -356,8 +352,8 @@ class Session(unittest.TestCase):
         return self.wait_settings()
 
     def open_from_tray(self):
-        """A right press on the tray icon opens the menu at the pointer, with the settings window; Escape (typed
-        into the program: another may have the keyboard) closes the menu and leaves the settings window."""
+        """A right press on the icon opens the menu at the pointer and the settings window; Escape, typed into
+        the program (another may have the keyboard), closes the menu only."""
         x, y = poll(self.icon_point, what="the tray icon")
         self.display.xdotool("mousemove", x, y, "mousedown", 3)
         settings = self.wait_settings()
@@ -373,8 +369,8 @@ class Session(unittest.TestCase):
                            design.SETTINGS_AT_CORNER[1] + rect[1] + rect[3] // 2)
 
     def choose(self, settings, way, caption, content=None):
-        """Presses a button of the settings window (a rectangle to click, or keys to type) that closes it with
-        the zoom of caption; waits for the file and for the lens to follow with that zoom."""
+        """Presses a button (a rectangle to click, or keys) that closes the settings window with caption's zoom;
+        waits for the file and the lens."""
         if isinstance(way[0], int):
             self.click_client(way)
         else:

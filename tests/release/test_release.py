@@ -1,7 +1,6 @@
-"""The release zip as a user downloads it: the Vistak.exe inside has the properties a Windows user can trust,
-and a second build of the same sources in another folder, later, gives the same bytes.
-Environment: VISTAK_ZIP, VISTAK_VERSION (the project's), VISTAK_SOURCE and VISTAK_BUILD (the folders of the
-tested build), VISTAK_TOOLCHAIN (its toolchain file's name), VISTAK_SOURCE_DATE_EPOCH (the commit's time)."""
+"""The release zip as a user downloads it: an exe a Windows user can trust, and the same bytes from a second build.
+Environment: VISTAK_ZIP, VISTAK_VERSION, VISTAK_SOURCE and VISTAK_BUILD (the tested build's folders),
+VISTAK_TOOLCHAIN (its toolchain file's name), VISTAK_SOURCE_DATE_EPOCH (the commit's time)."""
 import contextlib
 import hashlib
 import os
@@ -31,7 +30,6 @@ MACHINE_PATH = re.compile(rb"/(?:usr|home|tmp|build|work|root|opt|srv|mnt|var)/"
 
 
 def resources(exe, kind):
-    """(identifier, bytes) of each resource of a numbered type, in each of its languages."""
     return [(name.id, exe.get_data(language.data.struct.OffsetToData, language.data.struct.Size))
             for type_entry in exe.DIRECTORY_ENTRY_RESOURCE.entries if type_entry.id == kind
             for name in type_entry.directory.entries for language in name.directory.entries]
@@ -42,29 +40,25 @@ def resource(exe, kind, identifier):
 
 
 def icon_file(exe, group):
-    """An icon group of one image rebuilt as the .ico file it was made from (whose entry holds the image's offset
-    where the group's holds its identifier), and the image's identifier."""
+    """A one-image icon group as its .ico file (the image's offset where the group holds its id), and that id."""
     entry = resource(exe, RT_GROUP_ICON, group)
     image = struct.unpack_from("<H", entry, 18)[0]
     return entry[:18] + struct.pack("<I", 22) + resource(exe, RT_ICON, image), image
 
 
 def version_texts(exe):
-    """The version block's texts by key, and its translations."""
     texts = {key.decode(): value.decode() for info in exe.FileInfo[0] for table in getattr(info, "StringTable", [])
              for key, value in table.entries.items()}
     return texts, [var.entry.get(b"Translation") for info in exe.FileInfo[0] for var in getattr(info, "Var", [])]
 
 
 def imports(exe):
-    """(DLL, function) of each import: the function's name, or #ordinal where it is imported by number."""
     return {(dll.dll.decode().lower(), f"#{function.ordinal}" if function.import_by_ordinal else function.name.decode())
             for dll in exe.DIRECTORY_ENTRY_IMPORT for function in dll.imports}
 
 
 def reviewed_imports(exe):
-    """The (DLL, function) pairs on the list of the exe's bitness: a [dll] line opens a DLL's functions, each named
-    first on its line, followed by where it is documented on Windows Vista and what imports it if Vistak does not."""
+    """(DLL, function) on the list of the exe's bitness: [dll] lines, then one function a line, named first."""
     listed, dll = set(), None
     wide = exe.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS
     listing = pathlib.Path(__file__).with_name(f"imports-win{64 if wide else 32}.txt")
@@ -82,14 +76,13 @@ def packaged_exe(path=ZIP):
 
 
 def release_files():
-    """What the zip must hold: the exe, the guides, and every picture and the stylesheet that the guides use."""
     used = {name for guide in GUIDES for name in re.findall(r'<(?:img\b[^>]*\bsrc|link\b[^>]*\bhref)="([^"]+)"',
                                                             (SOURCE / "docs" / guide).read_text("utf-8"))}
     return sorted({"Vistak.exe", *GUIDES, *used})
 
 
 def machine_paths(data):
-    """The build machine's paths that occur in data, as text or UTF-16."""
+    """The build machine's paths in data, as text or UTF-16."""
     needles = {str(folder) for folder in (SOURCE, BUILD, pathlib.Path.home()) if str(folder) not in ("", ".", "/")}
     needles |= {os.path.realpath(needle) for needle in needles}
     found = [needle for needle in sorted(needles)
@@ -147,7 +140,7 @@ class ReleaseChecks(unittest.TestCase):
 
 
 def run(args, timeout, **kwargs):
-    """Runs a command in a process group of its own, which it ends however the command ends."""
+    """Runs a command in a process group of its own, ended however the command ends."""
     with subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, start_new_session=True,
                           **kwargs) as process:  # which waits for it
         try:

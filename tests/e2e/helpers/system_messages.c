@@ -1,17 +1,10 @@
 /* Does to the running Vistak what the system does, as its first argument says:
-   shell-restart: the tray icon (icon 1 of the lens window) is gone, then
-     "TaskbarCreated" reaches every top-level window, as when the shell restarts;
-   end-session: WM_QUERYENDSESSION, then WM_ENDSESSION, to every top-level
-     window of Vistak's process, as at logoff or shutdown;
-   close: WM_CLOSE to every top-level window of Vistak's process, as taskkill
-     without /F does; the hidden owner of the others first, which would take them
-     along if it went as a plain window goes;
-   resize W H: the primary display to W x H pixels, as a docking station or a
-     user changing the resolution does;
-   window CLASS: prints where the shown top-level window of that class lies
-     (left top width height): in a Wine virtual desktop no window is one of X's;
-   monitors: prints each monitor's rectangle (left top width height), the
-     primary's first.
+   shell-restart: removes the tray icon (icon 1 of the lens), then broadcasts "TaskbarCreated";
+   end-session: WM_QUERYENDSESSION, then WM_ENDSESSION, to every top-level window of Vistak's process;
+   close: WM_CLOSE to each of them as taskkill without /F does, the hidden owner of the others first;
+   resize W H: the primary display to W x H pixels;
+   window CLASS: prints the shown window's rectangle (in a Wine virtual desktop no window is one of X's);
+   monitors: prints each monitor's rectangle, the primary's first (rectangles as left top width height).
    Exit status 0 when it found what it acts on and every window let the session end. */
 #include <windows.h>
 #include <shellapi.h>
