@@ -68,6 +68,58 @@ TEST(TickGeometry, WorkedExamples) {
     }
 }
 
+// A monitor anywhere on the desktop: the tick runs in its frame and only then moves to its corner,
+// so the lens takes that monitor's size and edges. Rectangles in screen pixels, the monitor's
+// x, y, width, height first.
+TEST(TickGeometry, WorkedExamplesOnAnyMonitor) {
+    const struct {
+        const char* what;
+        PixelRect monitor;
+        double Z;
+        std::int32_t pointerX, pointerY;
+        PixelRect window, copy;
+    } cases[] = {
+        {"left of the primary, middle", {-1280, 0, 1280, 1024}, 2.5, -640, 512, {-800, 538, 640, 128},
+         {-704, 486, 256, 51}},
+        {"left of the primary, near its bottom: above the pointer", {-1280, 0, 1280, 1024}, 2.5, -680, 900,
+         {-840, 708, 640, 128}, {-744, 874, 256, 51}},
+        {"left of the primary, its first column", {-1280, 0, 1280, 1024}, 2.5, -1280, 300, {-1280, 326, 640, 128},
+         {-1280, 274, 256, 51}},
+        {"left of the primary, its last column", {-1280, 0, 1280, 1024}, 2.5, -1, 300, {-161, 326, 640, 128},
+         {-65, 274, 256, 51}},
+        {"the primary's first column, next to it", {0, 0, 1024, 768}, 2.5, 0, 300, {0, 319, 512, 96},
+         {0, 281, 205, 38}},
+        {"left of the primary, zoom 8: as wide as that monitor", {-1280, 0, 1280, 1024}, 8, -640, 512,
+         {-1152, 538, 1280, 410}, {-704, 486, 160, 51}},
+        {"below the primary, middle", {0, 768, 1280, 1024}, 2.5, 512, 1152, {352, 1178, 640, 128},
+         {448, 1126, 256, 51}},
+        {"below the primary, its top row: pushed down", {0, 768, 1280, 1024}, 2.5, 100, 768, {0, 870, 640, 128},
+         {36, 768, 256, 51}},
+        {"below the primary, its bottom row: above the pointer", {0, 768, 1280, 1024}, 2.5, 100, 1791,
+         {0, 1599, 640, 128}, {36, 1765, 256, 51}},
+        {"the primary's bottom row, above that monitor", {0, 0, 1024, 768}, 2.5, 100, 767, {0, 623, 512, 96},
+         {36, 748, 205, 38}},
+        {"smaller, right of the primary", {1024, 0, 800, 600}, 2.5, 1400, 300, {1240, 315, 400, 75},
+         {1336, 285, 160, 30}},
+        {"smaller, its bottom-right corner: 486.5 rounds to even", {1024, 0, 800, 600}, 2.5, 1823, 599,
+         {1663, 486, 400, 75}, {1759, 584, 160, 30}},
+        {"smaller, zoom 8", {1024, 0, 800, 600}, 8, 1400, 300, {1024, 315, 800, 240}, {1336, 285, 100, 30}},
+        {"below the smaller monitor, where none is: as at its bottom row", {1024, 0, 800, 600}, 2.5, 1400, 700,
+         {1240, 488, 400, 75}, {1336, 685, 160, 30}},
+        // 876.5 and 957.5 in the frame round to 876 and 958; shifted by the odd top first they would
+        // round to 978 and 1058.
+        {"odd top, 876.5 in its frame", {1024, 101, 1920, 1080}, 2.5, 2943, 1180, {2783, 977, 960, 135},
+         {2879, 1153, 384, 54}},
+        {"odd top, 957.5 in its frame", {1024, 101, 1920, 1080}, 1.5, 2943, 1180, {2847, 1059, 576, 81},
+         {2879, 1153, 384, 54}},
+    };
+    for (const auto& c : cases) {
+        const TickGeometry g = ComputeTickGeometry(c.monitor, c.Z, c.pointerX, c.pointerY);
+        EXPECT_EQ(Tie(LensWindowRect(g)), Tie(c.window)) << c.what;
+        EXPECT_EQ(Tie(SourceCopyRect(g)), Tie(c.copy)) << c.what;
+    }
+}
+
 // Positions to try on an axis: about forty, always including both edges and the pixels next to them.
 std::vector<std::int32_t> Positions(std::int32_t extent) {
     std::vector<std::int32_t> positions = {0, 1, extent - 2, extent - 1};
