@@ -68,6 +68,9 @@ TEST(TickGeometry, WorkedExamples) {
     }
 }
 
+// The primary, a larger monitor left of it and one below it.
+constexpr PixelRect kPrimary{0, 0, 1024, 768}, kLeft{-1280, 0, 1280, 1024}, kBelow{0, 768, 1280, 1024};
+
 // A monitor anywhere on the desktop: the tick runs in its frame and only then moves to its corner,
 // so the lens takes that monitor's size and edges. Rectangles in screen pixels, the monitor's
 // x, y, width, height first.
@@ -79,25 +82,20 @@ TEST(TickGeometry, WorkedExamplesOnAnyMonitor) {
         std::int32_t pointerX, pointerY;
         PixelRect window, copy;
     } cases[] = {
-        {"left of the primary, middle", {-1280, 0, 1280, 1024}, 2.5, -640, 512, {-800, 538, 640, 128},
-         {-704, 486, 256, 51}},
-        {"left of the primary, near its bottom: above the pointer", {-1280, 0, 1280, 1024}, 2.5, -680, 900,
+        {"left of the primary, middle", kLeft, 2.5, -640, 512, {-800, 538, 640, 128}, {-704, 486, 256, 51}},
+        {"left of the primary, near its bottom: above the pointer", kLeft, 2.5, -680, 900,
          {-840, 708, 640, 128}, {-744, 874, 256, 51}},
-        {"left of the primary, its first column", {-1280, 0, 1280, 1024}, 2.5, -1280, 300, {-1280, 326, 640, 128},
+        {"left of the primary, its first column", kLeft, 2.5, -1280, 300, {-1280, 326, 640, 128},
          {-1280, 274, 256, 51}},
-        {"left of the primary, its last column", {-1280, 0, 1280, 1024}, 2.5, -1, 300, {-161, 326, 640, 128},
-         {-65, 274, 256, 51}},
-        {"the primary's first column, next to it", {0, 0, 1024, 768}, 2.5, 0, 300, {0, 319, 512, 96},
-         {0, 281, 205, 38}},
-        {"left of the primary, zoom 8: as wide as that monitor", {-1280, 0, 1280, 1024}, 8, -640, 512,
+        {"left of the primary, its last column", kLeft, 2.5, -1, 300, {-161, 326, 640, 128}, {-65, 274, 256, 51}},
+        {"the primary's first column, next to it", kPrimary, 2.5, 0, 300, {0, 319, 512, 96}, {0, 281, 205, 38}},
+        {"left of the primary, zoom 8: as wide as that monitor", kLeft, 8, -640, 512,
          {-1152, 538, 1280, 410}, {-704, 486, 160, 51}},
-        {"below the primary, middle", {0, 768, 1280, 1024}, 2.5, 512, 1152, {352, 1178, 640, 128},
-         {448, 1126, 256, 51}},
-        {"below the primary, its top row: pushed down", {0, 768, 1280, 1024}, 2.5, 100, 768, {0, 870, 640, 128},
-         {36, 768, 256, 51}},
-        {"below the primary, its bottom row: above the pointer", {0, 768, 1280, 1024}, 2.5, 100, 1791,
+        {"below the primary, middle", kBelow, 2.5, 512, 1152, {352, 1178, 640, 128}, {448, 1126, 256, 51}},
+        {"below the primary, its top row: pushed down", kBelow, 2.5, 100, 768, {0, 870, 640, 128}, {36, 768, 256, 51}},
+        {"below the primary, its bottom row: above the pointer", kBelow, 2.5, 100, 1791,
          {0, 1599, 640, 128}, {36, 1765, 256, 51}},
-        {"the primary's bottom row, above that monitor", {0, 0, 1024, 768}, 2.5, 100, 767, {0, 623, 512, 96},
+        {"the primary's bottom row, above that monitor", kPrimary, 2.5, 100, 767, {0, 623, 512, 96},
          {36, 748, 205, 38}},
         {"smaller, right of the primary", {1024, 0, 800, 600}, 2.5, 1400, 300, {1240, 315, 400, 75},
          {1336, 285, 160, 30}},
@@ -160,9 +158,6 @@ TEST(TickGeometryRelations, LensStaysOnScreenAndOffTheSource) {
                     }
                 }
 }
-
-// The primary, a larger monitor left of it and one below it.
-constexpr PixelRect kPrimary{0, 0, 1024, 768}, kLeft{-1280, 0, 1280, 1024}, kBelow{0, 768, 1280, 1024};
 
 // Whether the tick waits for the compositor before it copies: a pointer that moves from `from` to `to`,
 // with the lens shown at `from` unless it is the first tick.
