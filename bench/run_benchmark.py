@@ -106,7 +106,7 @@ def measure(display, program_pid, lens):
     """CPU ms/s of program, wineserver, Xvfb and lens moves/s over SECONDS."""
     server = wineserver_pid()
     counter = soak_tools.MoveCounter(display, lens) if lens else None
-    pids = (program_pid, server, display.xvfb.pid)
+    pids = (program_pid, server, display.servers[0].pid)  # the Xvfb
     time.sleep(0.5)  # xev has selected its events
     before, moves_before, t0 = [cpu(p) for p in pids], counter.moves() if counter else 0, time.monotonic()
     time.sleep(SECONDS)
