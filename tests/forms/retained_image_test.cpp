@@ -16,9 +16,8 @@ TEST(RetainedImage, TheWindowRepaintsTheStretchItLastShowedAtTheSizeItGrewTo) {
     TestForm form;
     form.Show();
     forms::RetainedImage capture(3, 1, kBlack);
-    Fill(capture, 0, 0, 1, 1, kRed);
-    Fill(capture, 1, 0, 2, 1, kGreen);
-    Fill(capture, 2, 0, 3, 1, kBlue);
+    const COLORREF stripes[] = {kRed, kGreen, kBlue};
+    for (int x = 0; x < 3; ++x) Fill(capture, x, 0, x + 1, 1, stripes[x]);
     capture.CopyToPicture();
     forms::StretchDraw(form.Image(), 0, 0, 100, 100, capture, 0, 0, 1, 1);
     form.Refresh();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "forms/application.h"
 #include "forms/handles.h"
 #include "forms/single_instance.h"
 
@@ -10,10 +11,7 @@ namespace {
 // Runs single_instance_holder.exe, which lies beside this test, until it has claimed the lock (and
 // holds it, if it got it, until `release` is set); returns its process.
 forms::OwnedKernelHandle ClaimInHolder(HANDLE claimed) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring exe(path);
-    exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"single_instance_holder.exe";
+    const std::wstring exe = forms::ProgramFolder() + L"\\single_instance_holder.exe";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};

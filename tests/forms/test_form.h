@@ -9,14 +9,8 @@
 #include "forms/retained_image.h"
 #include "forms/run_time_error.h"
 
-inline const forms::FormDesign kTestDesign = forms::FormDesign()
-    .ClassName(L"VistakTestForm")
-    .ClientWidth(1500)
-    .ClientHeight(1500)
-    .Left(1500)
-    .Top(1500)
-    .BackColour(0x00000000)
-    .RetainsImage();
+inline const forms::FormDesign kTestDesign = forms::FormDesign().ClassName(L"VistakTestForm").ClientWidth(1500)
+    .ClientHeight(1500).Left(1500).Top(1500).BackColour(0x00000000).RetainsImage();
 
 class TestForm : public forms::Form {
 public:

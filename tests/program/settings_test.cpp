@@ -1,3 +1,4 @@
+#include <array>
 #include <tuple>
 
 #include "forms/handles.h"
@@ -6,12 +7,8 @@
 
 namespace {
 
-// Where a control lies in its window's client area, its size, and the height of its font.
-struct Layout {
-    int left, top, width, height, fontHeight;
-};
-
-Layout LayoutOf(HWND control) {
+// Where a control lies in its window's client area (left, top, width, height), and the height of its font.
+std::array<int, 5> LayoutOf(HWND control) {
     RECT area;
     GetWindowRect(control, &area);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&area), 2);
@@ -53,24 +50,20 @@ TEST_F(SettingsWindow, FollowsTheScalingOfTheMonitorItMovesTo) {
     HWND window = frmSettings().Handle();
     HWND button = frmSettings().cmdExit[0].Handle();
     const RECT before = WindowRect(window);
-    const Layout small = LayoutOf(button);
+    const std::array<int, 5> small = LayoutOf(button);
     const auto scaled = [](int pixels) { return pixels * 3 / 2.0; };
 
     RECT larger{before.left + 40, before.top + 30, before.left + 40 + (before.right - before.left) * 3 / 2,
                 before.top + 30 + (before.bottom - before.top) * 3 / 2};
     SendMessageW(window, kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&larger));
     EXPECT_EQ(Tie(WindowRect(window)), Tie(larger));
-    const Layout large = LayoutOf(button);
-    const std::pair<int, int> grown[] = {{large.left, small.left}, {large.top, small.top}, {large.width, small.width},
-                                         {large.height, small.height}, {large.fontHeight, small.fontHeight}};
-    for (const auto& [now, was] : grown) EXPECT_NEAR(now, scaled(was), 1) << "was " << was;
+    const std::array<int, 5> large = LayoutOf(button);
+    for (std::size_t i = 0; i < large.size(); ++i) EXPECT_NEAR(large[i], scaled(small[i]), 1) << "measure " << i;
 
     RECT back = before;
     SendMessageW(window, kDpiChanged, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
     EXPECT_EQ(Tie(WindowRect(window)), Tie(before));
-    const Layout again = LayoutOf(button);
-    EXPECT_EQ(std::tie(again.left, again.top, again.width, again.height, again.fontHeight),
-              std::tie(small.left, small.top, small.width, small.height, small.fontHeight));
+    EXPECT_EQ(LayoutOf(button), small);
 }
 
 }  // namespace
