@@ -9,7 +9,8 @@ with its zoom after an @ if not 2.5).
 The reference lenses (bench/reference_lens) share Vistak's geometry at the same zoom:
   bare    GetCursorPos, SetWindowPos, BitBlt, StretchBlt onto the window per 50 ms tick
   floor   the bare lens plus what a faithful tick cannot leave out: five yields that dispatch whatever
-          waits, and the keyboard focus on a text box of the lens after each capture
+          waits, the keyboard focus on a text box of the lens after each capture, and the copy from the
+          screen's DC (GetDC(NULL)), which reaches every monitor
 Each round measures, on a fresh private Xvfb of the case's size with the pointer moved along the same
 closed path (one point every 25 ms, by xdotool), the idle phase (no program: the X server's and
 wineserver's cost of the path alone), then each program with its lens up (Vistak's zoom is set through

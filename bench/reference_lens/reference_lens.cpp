@@ -1,6 +1,6 @@
 // The least a magnifier tick can do, as a yardstick for Vistak's CPU use and
 // memory: every 50 ms read the pointer, move a topmost popup beside it, copy
-// the source rectangle from a display DC made once into a memory DC, and
+// the source rectangle from a display DC made once (the floor: the screen's DC) into a memory DC, and
 // stretch that copy onto the window. Same geometry as Vistak.
 //
 // Usage: bench_reference_lens.exe [--floor] [--zoom=Z]   (zoom 2.5 unless given)
@@ -29,6 +29,7 @@ struct Lens {
     HWND textBox = nullptr;
     bool ticking = false;
     HDC display = nullptr;
+    HDC source = nullptr;  // what the copy reads
     HDC memory = nullptr;
     HBITMAP bitmap = nullptr;
     HGDIOBJ previous = nullptr;
@@ -63,7 +64,7 @@ void Tick(HWND window) {
     DispatchWaiting();
     SetWindowPos(window, HWND_TOPMOST, left, top, lens.lensWidth, lens.lensHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     DispatchWaiting();
-    BitBlt(lens.memory, 0, 0, lens.sourceWidth, lens.sourceHeight, lens.display, sourceX, sourceY, SRCCOPY);
+    BitBlt(lens.memory, 0, 0, lens.sourceWidth, lens.sourceHeight, lens.source, sourceX, sourceY, SRCCOPY);
     if (lens.floor) {
         DispatchWaiting();
         SetFocus(lens.textBox);
@@ -111,6 +112,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     lens.floor = std::strstr(commandLine, "--floor") != nullptr;
     if (const char* zoom = std::strstr(commandLine, "--zoom=")) lens.zoom = std::atof(zoom + 7);
     lens.display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    // The floor copies from the screen's DC, as a copy that reaches every monitor must under Wine (the display
+    // DC's origin lies at the top-left of all monitors); the bare lens keeps the display DC.
+    lens.source = lens.floor ? GetDC(nullptr) : lens.display;
     lens.screenWidth = GetDeviceCaps(lens.display, HORZRES);
     lens.screenHeight = GetDeviceCaps(lens.display, VERTRES);
     lens.lensWidth = std::min(static_cast<int>(lens.screenWidth / 5 * lens.zoom), lens.screenWidth);
@@ -144,6 +148,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     SelectObject(lens.memory, lens.previous);
     DeleteObject(lens.bitmap);
     DeleteDC(lens.memory);
+    if (lens.source != lens.display) ReleaseDC(nullptr, lens.source);
     DeleteDC(lens.display);
     return 0;
 }
