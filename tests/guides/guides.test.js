@@ -52,26 +52,22 @@ before(async () => {
 });
 after(() => browser?.close());
 
-test('the WCAG 2.1 A and AA rules find nothing', async () => {
-  await page.addScriptTag({ content: axe.source });
-  const { violations } = await page.evaluate(() => axe.run(document,
-    { runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } }));
-  assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
-});
-
-test('every text has a contrast of at least 7:1 against what lies behind it', async () => {
+test('the WCAG 2.1 rules, contrast of 7:1 among them, and the headings\' order find nothing', async () => {
   await page.screenshot({ path: path.join(shots, `${name}-1280.png`), fullPage: true });
-  const found = await page.evaluate(textColours, 'body, body *');
-  assert.ok(found.length > 50, `only ${found.length} texts found`);
-  assert.deepEqual(low(found, 7), []);
+  await page.addScriptTag({ content: axe.source });
+  // Also the findings axe could not decide: a text whose contrast it cannot tell is not known to be readable.
+  const { violations, incomplete } = await page.evaluate(() => axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag2aaa'] },
+    rules: { 'heading-order': { enabled: true }, 'page-has-heading-one': { enabled: true } } }));
+  assert.deepEqual(violations.concat(incomplete).map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`),
+    []);
 });
 
-test('the pictures say what they show, the headings skip no level, the language is declared', async () => {
+test('the pictures load and say what they show, the language is declared', async () => {
   const page_ = await page.evaluate(() => ({
     lang: document.documentElement.lang,
     other: [...document.querySelectorAll('a[hreflang]')].map((a) => [a.hreflang, a.lang, a.getAttribute('href')]),
     pictures: [...document.images].map((i) => [i.getAttribute('src'), i.naturalWidth > 0, i.alt.trim()]),
-    levels: [...document.querySelectorAll('h1, h2, h3, h4, h5, h6')].map((h) => Number(h.tagName[1])),
   }));
   assert.equal(page_.lang, language);
   assert.ok(page_.other.length && page_.other.every(([hreflang, lang, href]) => hreflang !== language &&
@@ -79,9 +75,6 @@ test('the pictures say what they show, the headings skip no level, the language 
   assert.ok(page_.pictures.length >= 2, 'fewer than two pictures');
   assert.deepEqual(page_.pictures.filter(([, shown, alt]) => !shown || alt.split(/\s+/).length < 6), [],
     'pictures that do not load, or whose text alternative says too little');
-  assert.equal(page_.levels[0], 1);
-  page_.levels.forEach((level, i) => assert.ok(i === 0 || level <= page_.levels[i - 1] + 1,
-    `heading ${i + 1} (h${level}) skips a level`));
 });
 
 test('at 320 CSS pixels wide (400 % zoom) nothing scrolls sideways or is cut off', async () => {
