@@ -3,8 +3,8 @@
    end-session: WM_QUERYENDSESSION, then WM_ENDSESSION, to every top-level window of Vistak's process;
    close: WM_CLOSE to each of them as taskkill without /F does, the hidden owner of the others first;
    resize W H: the primary display to W x H pixels;
-   window CLASS: prints the shown window's rectangle (in a Wine virtual desktop no window is one of X's);
-   monitors: prints each monitor's rectangle, the primary's first (rectangles as left top width height).
+   window CLASS: prints the shown window's rectangle as left top width height (in a Wine virtual desktop no
+   window is one of X's).
    Exit status 0 when it found what it acts on and every window let the session end. */
 #include <windows.h>
 #include <shellapi.h>
@@ -63,27 +63,10 @@ static int PrintWindowRect(const char* className) {
     return 0;
 }
 
-static BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC dc, LPRECT rect, LPARAM primary) {
-    MONITORINFO info;
-    (void)dc;
-    (void)rect;
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY) == !primary)
-        printf("%ld %ld %ld %ld\n", info.rcMonitor.left, info.rcMonitor.top,
-               info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top);
-    return TRUE;
-}
-
-static int PrintMonitors(void) {
-    return !EnumDisplayMonitors(NULL, NULL, PrintMonitor, TRUE) ||
-           !EnumDisplayMonitors(NULL, NULL, PrintMonitor, FALSE);
-}
-
 int main(int argc, char** argv) {
     if (argc == 2 && strcmp(argv[1], "shell-restart") == 0) return RestartShell();
     if (argc == 4 && strcmp(argv[1], "resize") == 0) return Resize(argv[2], argv[3]);
     if (argc == 3 && strcmp(argv[1], "window") == 0) return PrintWindowRect(argv[2]);
-    if (argc == 2 && strcmp(argv[1], "monitors") == 0) return PrintMonitors();
     /* Every form is owned by one hidden window, which lives as long as any form does. */
     HWND form = FindWindowA("VistakLens", NULL);
     HWND application = form ? GetWindow(form, GW_OWNER) : NULL;
