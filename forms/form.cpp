@@ -222,8 +222,9 @@ void Form::CreateWindowFromDesign() {
     int y = TwipsToPixels(design_.top) + frame.top;
     if (design_.startPosition == StartPosition::CentreScreen) {
         // On the primary monitor, whichever monitor the pointer is on.
-        x = (ScreenPixels().cx - width) / 2;
-        y = (ScreenPixels().cy - height) / 2;
+        const SIZE primary = ScreenPixels();
+        x = (primary.cx - width) / 2;
+        y = (primary.cy - height) / 2;
     }
     window_ = CreateWindowExW(exStyle, design_.className, nullptr, style, x, y, width, height, ApplicationWindow(),
                               nullptr, instance, this);
