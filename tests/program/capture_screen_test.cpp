@@ -36,7 +36,7 @@ TEST_F(CaptureScreenTest, CopiesTheRectangleIntoThePictureAndAFailedCopyKeepsThe
 // While the lens shows the last capture, the next copy needs a surface of its own: one that cannot be made
 // is skipped, and the lens goes on showing the last capture until a surface can be made again.
 TEST_F(CaptureScreenTest, ASurfaceThatCannotBeMadeLeavesThePreviousPicture) {
-    ScreenDC.Reset(CreateDCA("DISPLAY", "DISPLAY", "DISPLAY", &DisplayDevMode));
+    ScreenDC.Reset(GetDC(nullptr));
     TestForm colours, lens;
     colours.Show();
     const auto paint = [&](COLORREF colour) {
