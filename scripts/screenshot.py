@@ -14,6 +14,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+import design  # noqa: E402
 import vistak_e2e  # noqa: E402
 from vistak_e2e import poll  # noqa: E402
 
@@ -143,9 +144,9 @@ def lens_on_second_monitor(name):
             poll(lambda: display.windows(name=f"ImageMagick: {os.path.basename(picture)}"), timeout=20,
                  what=f"the test card on the monitor at {monitor}")
         vistak = display.start([wine, exe])
-        splash = poll(lambda: [w for w in display.windows(pid=vistak.pid) if w[3:5] == (308, 383)], timeout=60,
+        splash = poll(lambda: [w for w in display.windows(pid=vistak.pid) if w[3:5] == design.SPLASH_SIZE], timeout=60,
                       what="the splash")[0]
-        display.click(splash[1] + 154, splash[2] + 150)
+        display.click(splash[1] + design.SPLASH_PICTURE[0], splash[2] + design.SPLASH_PICTURE[1])
         poll(lambda: display.geometry(splash[0]) is None, timeout=30, what="the splash to go")
         display.xdotool("mousemove", second[0] + 760, 150)
         poll(lambda: [w for w in display.windows(pid=vistak.pid) if w[3:5] == (640, 128)], timeout=30,
@@ -165,7 +166,7 @@ def framed_settings(name, locale):
     program = subprocess.Popen([*desktop, "Z:" + os.path.abspath(exe).replace("/", "\\")],
                                env=dict(env, LC_ALL=locale))
     try:
-        splash_corner = ((DESKTOP[0] - 308) // 2 + 4, (DESKTOP[1] - 383) // 2 + 4)
+        splash_corner = (design.SPLASH_AT[0] + 4, design.SPLASH_AT[1] + 4)
         poll(lambda: pixel(*splash_corner) == (0, 0, 128), timeout=60, what="the splash in the desktop")
         xdotool("mousemove", 512, 300, "click", 1)
         taskbar = pixel(DESKTOP_TRAY_ICON[0] - 30, DESKTOP_TRAY_ICON[1])
